@@ -1,0 +1,32 @@
+# Fails unless the library's dynamic symbol table defines exactly our exports
+# (plus whatever the C++ runtime itself puts there, which has no names of ours).
+execute_process(COMMAND nm -D --defined-only ${LIBRARY} OUTPUT_VARIABLE symbols RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "nm failed on ${LIBRARY}")
+endif()
+set(expected
+  getBarCodeWidth get1DBarCodeWidth getBarCodeWidth2D get2DBarCodeWidth
+  getPDF417Width getPDF417Height getQRCodeWidth getGS1Width getGS1Height
+  barsizeBlockBytes barsizeBlockSize barsizeBlockFree)
+string(REPLACE "\n" ";" lines "${symbols}")
+set(found "")
+foreach(line IN LISTS lines)
+  if(line MATCHES "^[0-9a-fA-F]+ [TtDdBbRrVvWwuiA] (.+)$")
+    set(name "${CMAKE_MATCH_1}")
+    if(name MATCHES "^_(init|fini|edata|end|_bss_start)$" OR name MATCHES "^__bss_start$" OR name MATCHES "^_edata$" OR name MATCHES "^_end$")
+      continue()
+    endif()
+    list(FIND expected "${name}" index)
+    if(index EQUAL -1)
+      message(FATAL_ERROR "unexpected exported symbol: ${name}")
+    endif()
+    list(APPEND found "${name}")
+  endif()
+endforeach()
+foreach(name IN LISTS expected)
+  list(FIND found "${name}" index)
+  if(index EQUAL -1)
+    message(FATAL_ERROR "missing export: ${name}")
+  endif()
+endforeach()
+message(STATUS "exports: ${found}")
