@@ -15,13 +15,24 @@ namespace {
 
 Code128Set otherOfAB(Code128Set set) { return set == kCode128SetA ? kCode128SetB : kCode128SetA; }
 
+int32_t fail(Code128Values &out, int32_t status, int32_t at, bool inEscape, Code128Set set) {
+    out.failedAt = at;
+    out.failedInEscape = inEscape;
+    out.failedSet = set;
+    return status;
+}
+
 }  // namespace
 
 int32_t code128Values(const uint8_t *data, int32_t length, Code128Values &out) {
     out.count = 0;
     out.hriCells = 0;
+    out.failedAt = -1;
+    out.failedInEscape = false;
+    out.failedSet = kCode128SetA;
     if (length < 2 || length > 255) return -19;  // the dispatcher's job
-    if (data[0] != kCode128Escape || data[1] < 'A' || data[1] > 'C') return -39;
+    if (data[0] != kCode128Escape || data[1] < 'A' || data[1] > 'C')
+        return fail(out, -39, data[0] != kCode128Escape ? 0 : 1, false, kCode128SetA);
     Code128Set current = static_cast<Code128Set>(data[1] - 'A');
     Code128Set inEffect = current;
     bool escapePending = false;
@@ -29,11 +40,11 @@ int32_t code128Values(const uint8_t *data, int32_t length, Code128Values &out) {
 
     for (int32_t i = 2; i < length; ++i) {
         const uint8_t byte = data[i];
-        if (byte > 127) return -29;
+        if (byte > 127) return fail(out, -29, i, escapePending, inEffect);
         if (escapePending) {
             escapePending = false;
             const Code128EscapeRow *row = code128EscapeRow(byte);
-            if (row == nullptr || row->value[inEffect] < 0) return -39;
+            if (row == nullptr || row->value[inEffect] < 0) return fail(out, -39, i, true, inEffect);
             out.values[out.count++] = static_cast<uint8_t>(row->value[inEffect]);
             switch (row->kind) {
                 case kEscapeSwitchA: current = inEffect = kCode128SetA; break;
@@ -53,7 +64,7 @@ int32_t code128Values(const uint8_t *data, int32_t length, Code128Values &out) {
             continue;
         }
         const int value = code128CharacterValue(inEffect, byte);
-        if (value < 0) return -39;
+        if (value < 0) return fail(out, -39, i, false, inEffect);
         out.values[out.count++] = static_cast<uint8_t>(value);
         out.hriCells += inEffect == kCode128SetC ? 2 : 1;
         inEffect = current;

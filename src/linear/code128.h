@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "linear/code128_sets.h"
+
 namespace barsize::linear {
 
 // Start value, one value per data character or escape, and the check: the
@@ -13,6 +15,11 @@ struct Code128Values {
     uint8_t values[kCode128MaxValues];
     int count;         // values held, start and check included
     int32_t hriCells;  // HRI character cells
+    // On failure, for messages: the byte at fault, whether it followed '{',
+    // and the set in effect there.
+    int32_t failedAt;
+    bool failedInEscape;
+    Code128Set failedSet;
 };
 
 // Translates the data (start selector, characters, escapes) into code values
