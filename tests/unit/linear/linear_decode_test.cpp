@@ -61,7 +61,7 @@ const std::vector<DecodeCase> &decodeCases() {
         {"EAN-8 check given", 3, "96385074", "EAN8", "96385074"},
         {"Code 39 digits and letters", 4, allPrintable('0', '9') + allPrintable('A', 'Z'), "Code39",
          allPrintable('0', '9') + allPrintable('A', 'Z')},
-        {"Code 39 punctuation", 4, "A-B. C", "Code39", "A-B. C"},
+        {"Code 39 punctuation", 4, "A-B. C-. $/+%", "Code39", "A-B. C-. $/+%"},
         {"Code 39 one character", 4, "7", "Code39", "7"},
         {"ITF ten digits", 5, "1234567890", "ITF", "1234567890"},
         {"ITF every digit in bars and spaces", 5, "00112233445566778899", "ITF",
