@@ -108,6 +108,13 @@ TEST(QrVersion, SmallestVersionThatHoldsTheData) {
         {std::string(486, 'a'), Model1, 0, 14},
         {std::string(487, 'a'), Model1, 0, 0},
     };
+    // 35 segments whose count indicators widen by 182 bits from version 10
+    // on: measured with version 9 widths the stream would fit version 10.
+    std::string boundary;
+    for (int i = 0; i < 17; ++i) boundary += "a55555555";
+    analyse(boundary + "b", Model2, 2);
+    EXPECT_EQ(qrState.segmentCount, 35);
+    EXPECT_EQ(qrState.versionIndex + 1, 11);
     for (const Case &c : cases) {
         analyse(c.data, c.model, c.level);
         EXPECT_EQ(qrState.versionIndex + 1, c.version) << c.data.size() << " x " << c.data[0];
