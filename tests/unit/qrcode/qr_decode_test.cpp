@@ -75,6 +75,29 @@ std::vector<Sample> samples() {
     s.push_back({std::string(1167, '3'), 1, 0, 14});
     // A lone Kanji lead byte at the end of the data is a byte of its own.
     s.push_back({std::string("abc\x82", 4), 2, 0, 1});
+    // Mixed data in runs of every class, many segments, all bytes 0 to 255.
+    uint32_t seed = 12345;
+    auto next = [&seed](uint32_t bound) {
+        seed = seed * 1103515245u + 12345u;
+        return (seed >> 8) % bound;
+    };
+    for (int i = 0; i < 48; ++i) {
+        std::string d;
+        const uint32_t runs = 1 + next(i < 40 ? 12 : 60);
+        for (uint32_t r = 0; r < runs; ++r) {
+            const uint32_t kind = next(5), length = 1 + next(i % 3 == 0 ? 40 : 8);
+            for (uint32_t k = 0; k < length; ++k) {
+                if (kind == 0) d += static_cast<char>('0' + next(10));
+                else if (kind == 1) d += "ABCDEFGHIJKLMNOPQRSTUVWXYZ $%*+-./:"[next(35)];
+                else if (kind == 2) d += static_cast<char>('a' + next(26));
+                else if (kind == 3) d += kanji(1, static_cast<int>(next(83)));
+                else d += static_cast<char>(next(256));
+            }
+        }
+        const uint16_t model = static_cast<uint16_t>(1 + i % 2);
+        if (model == 1 && d.size() > 150) d.resize(150);  // may cut a Kanji pair: a lone lead byte
+        s.push_back({d, model, static_cast<uint16_t>(next(4)), 0});
+    }
     // Many segments whose count indicators widen at version 10.
     std::string boundary;
     for (int i = 0; i < 17; ++i) boundary += "a55555555";
