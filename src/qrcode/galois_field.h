@@ -6,8 +6,8 @@
 
 namespace barsize::qrcode {
 
-// The largest number of error-correction codewords in one block (Model 1
-// version 14 at level H).
+// The most error-correction codewords in one block (Model 1 version 9 at
+// level H and version 10 at level M).
 constexpr int kMaxEcPerBlock = 68;
 
 struct GaloisTables {
