@@ -138,6 +138,38 @@ TEST(QrEntry, DataNoSymbolCanHold) {
     EXPECT_EQ(getQRCodeWidth("1", 1, 2, 1, 0), 21);
 }
 
+// Arbitrary bytes of any length: a success covers every byte with its
+// segments and fits its version; anything else is one of the named statuses.
+TEST(QrEntry, ArbitraryDataIsEncodedWholeOrRefused) {
+    uint32_t seed = 99;
+    auto next = [&seed](uint32_t bound) {
+        seed = seed * 1664525u + 1013904223u;
+        return (seed >> 8) % bound;
+    };
+    for (int i = 0; i < 400; ++i) {
+        std::string data(1 + next(i % 4 == 0 ? 7200 : 400), '\0');
+        // The first 2 to 5 of these symbols, or any byte: narrow alphabets make long runs.
+        static const char kSymbols[] = "0A\x82\xA0" "a";
+        const uint32_t alphabet = 2 + next(5);
+        for (char &c : data) c = static_cast<char>(alphabet == 6 ? next(256) : kSymbols[next(alphabet)]);
+        const uint16_t model = static_cast<uint16_t>(1 + next(2)), level = static_cast<uint16_t>(next(4));
+        const QrRun run = encodeQr(data, model, level);
+        if (run.result != 0) {
+            EXPECT_TRUE(run.status == BARSIZE_E_QR_TOO_LONG || run.status == BARSIZE_E_QR_TOO_BIG ||
+                        run.status == BARSIZE_E_QR_TOO_MANY_SEGMENTS)
+                << run.status;
+            continue;
+        }
+        int covered = 0;
+        for (int k = 0; k < qrState.segmentCount; ++k) {
+            EXPECT_EQ(qrState.segmentList[k].text, qrState.inputCopy + covered);
+            covered += qrState.segmentList[k].length;
+        }
+        EXPECT_EQ(covered, static_cast<int>(data.size()));
+        EXPECT_EQ(run.image.width, 4 * (qrState.versionIndex + 1) + 17);
+    }
+}
+
 TEST(QrEntry, RasterHandOverCopiesEveryRow) {
     void *handle = nullptr;
     SymbolImage image{};
