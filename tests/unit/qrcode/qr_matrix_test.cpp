@@ -4,8 +4,10 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <string>
 #include <vector>
 
+#include "barsize.h"
 #include "qrcode/matrix.h"
 #include "qrcode/qr_state.h"
 
@@ -95,6 +97,29 @@ TEST(QrMatrix, Model1CornerBlockAndExtensionPatterns) {
         for (int r = n - 2; r < n; ++r)
             for (int col = n - 2; col < n; ++col) EXPECT_FALSE(data(r, col));
     }
+}
+
+// In the finished Model 1 symbol the corner block and the extension
+// patterns are as drawn: the mask leaves them alone.
+TEST(QrMatrix, Model1PatternsInTheFinishedSymbol) {
+    const std::string data(480, 'x');  // version 14 at level L
+    QrParams params = {1, 1, 0};
+    int16_t w, h, status;
+    SymbolImage image{};
+    ASSERT_EQ(getBarCodeWidth2D(data.data(), 480, 49, 0, &params, &w, &h, &status, &image), 0);
+    ASSERT_EQ(image.width, 73);
+    const auto module = [&image](int r, int c) {
+        return (static_cast<const uint8_t *>(image.pixels)[r * image.bytesPerRow + c / 8] >> (7 - c % 8)) & 1;
+    };
+    for (int p = 64; p > 12; p -= 8)
+        for (int i = p - 3; i <= p; ++i) {
+            EXPECT_EQ(module(i, 72), 1);
+            EXPECT_EQ(module(i, 71), 0);
+            EXPECT_EQ(module(72, i), 1);
+            EXPECT_EQ(module(71, i), 0);
+        }
+    EXPECT_EQ(module(72, 72), 1);
+    EXPECT_EQ(module(71, 71) + module(71, 72) + module(72, 71), 0);
 }
 
 // Every data module of every Model 1 version lies in exactly one block; the
