@@ -15,6 +15,14 @@ namespace barsize::fuzz {
 
 constexpr size_t kPaddedMinimum = 14;
 
+// Lengths no buffer of the harness holds: each must be refused, or cut to
+// what the library actually reads (13 digits for stacked DataBar, up to the
+// terminator for element strings).
+constexpr uint32_t kHugeLengths[] = {0,      65535,       65536,       65536 * 2 - 1,
+                                     65534,  65533,       0x7FFFFFFFu, 0x80000000u,
+                                     0xFFFFFFFFu, 0xFFFF0000u};
+constexpr size_t kHugeLengthCount = sizeof kHugeLengths / sizeof kHugeLengths[0];
+
 struct CallData {
     uint8_t *buffer;  // malloc'd, exactly `allocated` bytes
     size_t allocated;
@@ -35,7 +43,7 @@ inline CallData makeCallData(FuzzInput &in, LengthMode mode, uint32_t extra) {
         call.length = mode == kLengthHighBits
                           ? static_cast<int32_t>(static_cast<uint32_t>(n) +
                                                  65536u * (1u + (extra & 0x7FFF)))
-                          : static_cast<int32_t>(kBoundaryValues[extra % kBoundaryCount]);
+                          : static_cast<int32_t>(kHugeLengths[extra % kHugeLengthCount]);
     }
     // Under AddressSanitizer malloc(0) gives a block with no usable byte, so
     // an empty exact buffer may not be read at all.

@@ -130,15 +130,18 @@ void recordImage(CallAnswer &answer, const SymbolImage &image) {
 }  // namespace
 
 CallAnswer runUnlocked(const CallCase &c) {
+    return runUnlockedWith(c, c.data.data(), static_cast<int32_t>(c.data.size()));
+}
+
+CallAnswer runUnlockedWith(const CallCase &c, const char *data, int32_t length) {
     CallAnswer answer;
-    const int32_t length = static_cast<int32_t>(c.data.size());
     if (c.kind == CallKind::Linear) {
-        answer.result = getBarCodeWidth(c.data.data(), length, c.symbology, c.linearArgs[0],
+        answer.result = getBarCodeWidth(data, length, c.symbology, c.linearArgs[0],
                                         c.linearArgs[1], c.linearArgs[2], c.linearArgs[3]);
         return answer;
     }
     SymbolImage image = {};
-    answer.result = getBarCodeWidth2D(c.data.data(), length, c.symbology, c.subtype, c.fields,
+    answer.result = getBarCodeWidth2D(data, length, c.symbology, c.subtype, c.fields,
                                       &answer.width, &answer.height, &answer.status, &image);
     recordImage(answer, image);
     if (answer.result == 0 && image.pixels != nullptr)

@@ -42,6 +42,9 @@ const std::vector<CallCase> &callCases();
 // Through the unlocked exports (getBarCodeWidth, getBarCodeWidth2D).
 CallAnswer runUnlocked(const CallCase &c);
 
+// The same with other data and length arguments.
+CallAnswer runUnlockedWith(const CallCase &c, const char *data, int32_t length);
+
 // Through the locked exports (get1DBarCodeWidth, get2DBarCodeWidth); the
 // pixel digest is taken from the caller-owned copy, which no other call can
 // change.
