@@ -2,11 +2,12 @@
 // argument drawn from the input. Besides the sanitizers' own findings it
 // checks that the locked export answers like the unlocked one, that the
 // three measures agree (measure 0 is the larger of bars and text), and that
-// the DataBar codes ignore the text arguments.
+// the DataBar codes ignore the text arguments and size what they draw.
 #include <cstdint>
 
 #include "barsize.h"
 #include "call_data.h"
+#include "databar_passes_check.h"
 #include "fuzz_checks.h"
 #include "fuzz_input.h"
 
@@ -45,6 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size) {
                                  hriCharWidth, measure) == result);
 
     if (isDataBarCode(symbology)) {
+        if (result >= 0) checkDataBarPassesAgree();
         FUZZ_CHECK(getBarCodeWidth(data, call.length, symbology, moduleWidth, 0, 0, 0) ==
                    result);
     }

@@ -3,13 +3,15 @@
 // a failure leaves every output but the status alone; a success describes a
 // raster wholly inside the library's storage with sizes that follow from the
 // record; the locked export answers exactly like the unlocked one and hands
-// over a block holding that raster; every shortcut reports the same number.
+// over a block holding that raster; every shortcut reports the same number;
+// DataBar sizes what it draws.
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 
 #include "barsize.h"
 #include "call_data.h"
+#include "databar_passes_check.h"
 #include "fuzz_checks.h"
 #include "fuzz_input.h"
 #include "raster_checks.h"
@@ -80,6 +82,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size) {
     if (result == 0) {
         checkSuccessfulImage(code, a);
         digest = rasterDigest(a.image);
+        if (code == 51) checkDataBarPassesAgree();
     } else {
         FUZZ_CHECK(result < 0 && a.status < 0);
         FUZZ_CHECK(result == -1 || result == a.status);
