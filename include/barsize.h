@@ -23,7 +23,7 @@
 
 #if defined(_WIN32)
 #  define BARSIZE_CALL __stdcall
-#  if defined(BARSIZE_BUILDING)
+#  if defined(BARSIZE_BUILDING) || defined(BARSIZE_STATIC)
 #    define BARSIZE_API
 #  else
 #    define BARSIZE_API __declspec(dllimport)
