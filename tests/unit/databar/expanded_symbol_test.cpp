@@ -64,6 +64,8 @@ const std::vector<std::string> &elementStrings() {
         "0109501101530003" "1012345",
         "0109501101530003" "10123456789012345",
         "10ABC123",
+        "10AB#21CD",   // FNC1 in alphanumeric mode
+        "21abc#10X",   // FNC1 in ISO 646 mode
         "10AB12345678cd#21x1yz1",
         "21A1234#10ab!%&'()*+,-./:;<=>?_ Z",
         "10ABCDEFGHIJKLMNOPQRST#21abcdefghijkl",
