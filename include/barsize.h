@@ -114,7 +114,8 @@ enum {
     BARSIZE_E_DATABAR_FAILED = -1,         /* code 78 with no data, or the symbol could not be built */
     BARSIZE_E_DATABAR_LENGTH = -12,        /* codes 75 to 77: length (low 16 bits) is not 13 */
     BARSIZE_E_DATABAR_ELEMENT_STRING = -15,/* code 78: the element string was rejected */
-    BARSIZE_E_DATABAR_DIGITS = -20         /* codes 75 to 77: a byte is not a digit */
+    BARSIZE_E_DATABAR_DIGITS = -20,        /* codes 75 to 77: a byte is not a digit */
+    BARSIZE_E_DATABAR_TOO_LONG = -16       /* code 78: more than 255 data bytes (length as unsigned 32 bits) */
     /* DATABAR_LINEAR_STATUS */
 };
 
@@ -129,6 +130,14 @@ enum {
     /* PDF417_STATUS */
     /* QRCODE_STATUS */
     /* DATABAR_STACKED_STATUS */
+    ,
+    BARSIZE_E_STACKED_RASTER = -3,         /* stacked DataBar: the symbol's raster would be empty or too large */
+    BARSIZE_E_STACKED_TYPE = -4,           /* stacked DataBar: the symbol type cannot be built */
+    BARSIZE_E_STACKED_DATA = -6,           /* stacked DataBar: data rejected (72/73: fewer than 13 leading digits;
+                                              a bad element string) or too large for the symbol */
+    BARSIZE_E_STACKED_LENGTH = -12,        /* stacked DataBar: data too long for the symbol type */
+    BARSIZE_E_STACKED_LINE = -13,          /* stacked DataBar: a raster line would reach 7013 bytes */
+    BARSIZE_E_STACKED_CHARACTER = -15      /* stacked DataBar: a character outside the Expanded set */
 };
 
 /* ------------------------------------------------------------------------
