@@ -164,3 +164,43 @@ TEST(DataBarStackedFrontEnd, HandsOverACopyOfTheRaster) {
 
 }  // namespace
 }  // namespace barsize::databar
+
+namespace barsize::databar {
+namespace {
+
+DataBarJob omniJob(int32_t moduleWidth) {
+    static DataBarJob job;
+    job = DataBarJob{};
+    job.symbolType = kTypeOmni;
+    job.moduleWidth = job.separatorHeight = moduleWidth;
+    job.rowHeight = job.secondRowHeight = 33;
+    job.printableWidth = 640;
+    job.dataCapacity = 255;
+    EXPECT_TRUE(storeData(job, "0950110153000", 13));
+    return job;
+}
+
+TEST(DataBarDriver, RefusesARasterItCannotHoldAndDrawsNothing) {
+    ASSERT_EQ(linear("0950110153000", BARSIZE_DATABAR_OMNI, 1), 96);
+    const std::vector<uint8_t> before(dataBarRaster(), dataBarRaster() + 1000);
+    EXPECT_EQ(runDataBarPasses(omniJob(40)), kPassesRasterSize);  // 480 + 8 bytes x 1320 lines
+    EXPECT_EQ(std::vector<uint8_t>(dataBarRaster(), dataBarRaster() + 1000), before);
+    EXPECT_EQ(runDataBarPasses(omniJob(0)), kPassesRasterSize);   // an empty symbol
+    EXPECT_EQ(runDataBarPasses(omniJob(10)), 0);
+}
+
+TEST(DataBarDriver, StoreDataKeepsOnlyWhatFits) {
+    DataBarJob job = {};
+    job.dataCapacity = 5;
+    EXPECT_TRUE(storeData(job, "12345", 5));
+    EXPECT_EQ(std::string(job.dataStore), "12345");
+    EXPECT_FALSE(storeData(job, "123456", 6));
+    EXPECT_EQ(job.dataLength, 0);
+    EXPECT_EQ(job.dataStore[0], 0);
+    EXPECT_TRUE(storeData(job, "12", 2));
+    EXPECT_FALSE(storeData(job, "", 0));
+    EXPECT_EQ(job.dataLength, 0);
+}
+
+}  // namespace
+}  // namespace barsize::databar
