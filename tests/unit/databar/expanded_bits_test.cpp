@@ -193,6 +193,10 @@ TEST(DataBarExpandedBits, UncompressibleItemsStayGeneral) {
     EXPECT_EQ(encode(kItem9 + "310100123411991331").stream.method, ExpandedMethod::Item);
     EXPECT_EQ(encode(kItem9 + "310100123411990031").stream.method, ExpandedMethod::Item);
     EXPECT_EQ(encode(kItem9 + "310100123411991232").stream.method, ExpandedMethod::Item);
+    // Letters where a compressed field wants digits.
+    EXPECT_EQ(encode(kItem9 + "39319A81234").stream.method, ExpandedMethod::Item);
+    EXPECT_EQ(encode(kItem9 + "310A001234").stream.method, ExpandedMethod::Item);
+    EXPECT_EQ(encode(kItem9 + "3103A01750").stream.method, ExpandedMethod::Item);
 }
 
 TEST(DataBarExpandedBits, LimitsAndRejectedCharacters) {

@@ -58,6 +58,7 @@ const std::vector<std::string> &elementStrings() {
         kItem9 + "310500123415000131",
         kItem9 + "320200123417251015",
         kItem9 + "310100123411991331",  // not a date: general data after the item
+        kItem9 + "39319A81234",         // not a currency code: general data
         "0190012345678907" "10X",        // wrong check digit: kept as written
         "0109501101530003101",
         "0109501101530003" "10123",
