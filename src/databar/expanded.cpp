@@ -45,8 +45,8 @@ ElementRow expandedRow(const ExpandedLayout &l, int32_t r, const uint8_t *rowEle
         const int32_t lone = l.symbolCharacters % 2;
         row.elementCount = kExpandedPairElements * fullPairs + kExpandedLoneElements * lone;
         row.rightPad = l.rowModules - 4 - kExpandedPairModules * fullPairs - kExpandedLoneModules * lone;
-        // A reversed row of odd element count would start with the wrong
-        // colour: print it forward, one module to the right.
+        // A last row due to be reversed with an odd number of finders is
+        // printed forward instead, one module to the right.
         if (row.reversed && row.elementCount % 2 == 1) {
             row.reversed = 0;
             row.leftPad = 1;
