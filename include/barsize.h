@@ -128,7 +128,11 @@ enum { BARSIZE_E_NULL_POINTER = -99 };
 enum {
     BARSIZE_E_2D_UNSUPPORTED = -1          /* symbology or sub-type not a 2D code (result -1, status -1) */
     /* PDF417_STATUS */
-    /* QRCODE_STATUS */
+    /* QR Code (symbology 49): result -1 with one of these in outStatus */
+    , BARSIZE_E_QR_NO_DATA = -2            /* no data: length 0 or a multiple of 65,536 */
+    , BARSIZE_E_QR_TOO_LONG = -3           /* more than 7,089 bytes (low 16 bits of length) */
+    , BARSIZE_E_QR_TOO_MANY_SEGMENTS = -4  /* the data changes mode so often that over 200 segments are needed */
+    , BARSIZE_E_QR_TOO_BIG = -5            /* no version of the chosen model holds the data at that level */
     /* DATABAR_STACKED_STATUS */
     ,
     BARSIZE_E_STACKED_RASTER = -3,         /* stacked DataBar: the symbol's raster would be empty or too large */
