@@ -197,17 +197,17 @@ typedef struct SymbolCase {
 } SymbolCase;
 
 static const SymbolCase symbolCases[] = {
-    {"UPC/EAN", 0, LINEAR, "01234567890", BARSIZE_UPC_A, 2, 2, 0, 0, {0}, {0}, 190, 0},
-    {"Code 39", 0, LINEAR, "123", BARSIZE_CODE39, 2, 0, 0, 0, {0}, {0}, 143, 0},
-    {"ITF", 0, LINEAR, "1234", BARSIZE_ITF, 2, 0, 0, 0, {0}, {0}, 81, 0},
-    {"Codabar", 0, LINEAR, "A123B", BARSIZE_CODABAR, 2, 0, 0, 0, {0}, {0}, 114, 0},
-    {"Code 93", 0, LINEAR, "TEST93", BARSIZE_CODE93, 2, 0, 0, 0, {0}, {0}, 182, 0},
-    {"Code 128", 0, LINEAR, "{BABC", BARSIZE_CODE128, 2, 2, 0, 2, {0}, {0}, 106, 0},
-    {"DataBar linear", 0, LINEAR, "0950110153000", BARSIZE_DATABAR_OMNI, 2, 0, 0, 0, {0}, {0},
+    {"UPC/EAN", 1, LINEAR, "01234567890", BARSIZE_UPC_A, 2, 2, 0, 0, {0}, {0}, 190, 0},
+    {"Code 39", 1, LINEAR, "123", BARSIZE_CODE39, 2, 0, 0, 0, {0}, {0}, 143, 0},
+    {"ITF", 1, LINEAR, "1234", BARSIZE_ITF, 2, 0, 0, 0, {0}, {0}, 81, 0},
+    {"Codabar", 1, LINEAR, "A123B", BARSIZE_CODABAR, 2, 0, 0, 0, {0}, {0}, 114, 0},
+    {"Code 93", 1, LINEAR, "TEST93", BARSIZE_CODE93, 2, 0, 0, 0, {0}, {0}, 182, 0},
+    {"Code 128", 1, LINEAR, "{BABC", BARSIZE_CODE128, 2, 2, 0, 2, {0}, {0}, 106, 0},
+    {"DataBar linear", 1, LINEAR, "0950110153000", BARSIZE_DATABAR_OMNI, 2, 0, 0, 0, {0}, {0},
      192, 0},
     {"PDF417", 0, PDF417, "ABC", 0, 0, 0, 0, 0, {0, 0, 2, 3, 0, 1, 0}, {0}, 0, 0},
-    {"QR Code", 0, QRCODE, "12345", 0, 0, 0, 0, 0, {0}, {50, 4, 48}, 84, 95},
-    {"DataBar stacked", 0, STACKED, "0950110153000", BARSIZE_SUB_STACKED, 3, 0, 0, 0, {0}, {0},
+    {"QR Code", 1, QRCODE, "12345", 0, 0, 0, 0, 0, {0}, {50, 4, 48}, 84, 95},
+    {"DataBar stacked", 1, STACKED, "0950110153000", BARSIZE_SUB_STACKED, 3, 0, 0, 0, {0}, {0},
      150, 0},
 };
 
