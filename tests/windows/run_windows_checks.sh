@@ -30,7 +30,7 @@ cross_build() { # arch, build folder
     cmake -S "$source_dir" -B "$2" -DCMAKE_TOOLCHAIN_FILE="$source_dir/cmake/toolchain-mingw-$1.cmake" \
         -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBARSIZE_BUILD_TESTS=OFF -DBARSIZE_BUILD_CLI=OFF \
         -DBARSIZE_BUILD_BENCH=OFF >"$2.configure.log" 2>&1 || { cat "$2.configure.log"; return 1; }
-    cmake --build "$2" -j1 --target barsize c_caller boundary_test
+    cmake --build "$2" -j1 --target barsize c_caller_win boundary_test
 }
 
 status=0
@@ -57,7 +57,7 @@ trap 'wineserver -k </dev/null >/dev/null 2>&1 || true' EXIT
 
 cd "$build_root/x86_64/bin"
 # Windows programs end their lines with CR LF: drop the CR.
-if "$wine" c_caller.exe </dev/null | tr -d '\r'; then
+if "$wine" c_caller_win.exe </dev/null | tr -d '\r'; then
     echo "c_caller, linked through the import library: ok"
 else
     echo "c_caller, linked through the import library: FAILED"
