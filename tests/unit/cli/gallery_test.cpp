@@ -48,7 +48,7 @@ TEST(Gallery, EveryPictureDecodesToItsData) {
         const char *bytes;  // what a scanner reports, check digits included
     };
     const Expected cases[] = {
-        {"upc-a", "UPCA", "0012345678905"}  /* as EAN-13 */,
+        {"upc-a", "UPCA", "0012345678905"},  // UPC read back in EAN-13 form
         {"upc-e", "UPCE", "0012345000058"},
         {"ean-13", "EAN13", "5901234123457"},
         {"ean-8", "EAN8", "96385074"},
