@@ -1,5 +1,5 @@
 # barsize — the two set-up commands:
-#   make demo   build, then measure and draw the built-in examples
+#   make demo   build, measure a few examples and write gallery/index.html
 #   make test   install what the tests need (if missing), build, run every test,
 #               then build and run the whole suite again under ASan + UBSan,
 #               and cross-build and check the Windows DLLs
