@@ -1,7 +1,9 @@
 # barsize — the two set-up commands:
-#   make demo   build, then measure and draw the built-in examples
+#   make demo   build, measure a few examples and write gallery/index.html
 #   make test   install what the tests need (if missing), build, run every test,
-#               then build and run the whole suite again under ASan + UBSan
+#               then build and run the whole suite again under ASan + UBSan,
+#               and cross-build and check the Windows DLLs; then the
+#               concurrency test under TSan and a short run of each fuzz harness
 # Others: make build, make bench, make clean
 #   make fuzz FUZZ_SECONDS=600   run each fuzz harness for that long (corpora kept
 #                                in build-fuzz/corpus, findings in build-fuzz/findings)
@@ -16,9 +18,9 @@ FUZZ_HARNESSES = linear two_d decode
 JOBS       ?= 2
 CMAKE_ARGS ?=
 
-DEBIAN_PACKAGES = cmake g++ make libgtest-dev libbenchmark-dev libpng-dev pkg-config zint
+DEBIAN_PACKAGES = cmake g++ make libgtest-dev libbenchmark-dev libpng-dev pkg-config zint clang libclang-rt-14-dev
 
-.PHONY: all build demo test test-deps test-main test-asan test-tsan test-fuzz fuzz fuzz-build bench clean
+.PHONY: all build demo test test-deps test-main test-asan test-windows test-tsan test-fuzz fuzz fuzz-build bench clean
 
 all: build
 
@@ -77,10 +79,15 @@ fuzz: fuzz-build
 test-fuzz: fuzz-build
 	$(call run-fuzzers,$(FUZZ_SHORT_SECONDS))
 
-test: test-main test-asan test-tsan test-fuzz
+# Cross-builds the 32-bit and 64-bit Windows DLLs, checks the 32-bit one
+# statically and runs the boundary test against the 64-bit one under wine64.
+test-windows:
+	tests/windows/run_windows_checks.sh build-windows
+
+test: test-main test-asan test-windows test-tsan test-fuzz
 
 bench: build
 	$(BUILD)/bench/barsize_bench
 
 clean:
-	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_TSAN) $(BUILD_FUZZ)
+	rm -rf $(BUILD) $(BUILD_ASAN) build-windows $(BUILD_TSAN) $(BUILD_FUZZ)
