@@ -195,5 +195,68 @@ TEST(HostileInput, EveryParameterAtAndBeyondItsLimits) {
                                "," + std::to_string(c.fields[2]));
 }
 
+// Each shortcut with its arguments after the data, as 32-bit values.
+struct Shortcut {
+    const char *name;
+    int32_t (*call)(const std::string &data, const int32_t *args);
+    int argCount;
+    int32_t args[7];
+    std::string data;
+};
+
+const Shortcut kShortcuts[] = {
+    {"getPDF417Width",
+     [](const std::string &d, const int32_t *a) {
+         return getPDF417Width(d.data(), static_cast<int32_t>(d.size()), a[0], a[1], a[2], a[3],
+                               a[4], a[5], a[6]);
+     },
+     7, {0, 0, 2, 3, 48, 49, 0}, "PDF417 12345"},
+    {"getPDF417Height",
+     [](const std::string &d, const int32_t *a) {
+         return getPDF417Height(d.data(), static_cast<int32_t>(d.size()), a[0], a[1], a[2], a[3],
+                                a[4], a[5], a[6]);
+     },
+     7, {3, 5, 2, 3, 49, 2, 1}, "PDF417 12345"},
+    {"getQRCodeWidth",
+     [](const std::string &d, const int32_t *a) {
+         return getQRCodeWidth(d.data(), static_cast<int32_t>(d.size()), a[0], a[1], a[2]);
+     },
+     3, {50, 2, 49}, "QR Code 12345"},
+    {"getGS1Width",
+     [](const std::string &d, const int32_t *a) {
+         return getGS1Width(d.data(), static_cast<int32_t>(d.size()), a[0], a[1], a[2]);
+     },
+     3, {76, 3, 300}, kElementString},
+    {"getGS1Height",
+     [](const std::string &d, const int32_t *a) {
+         return getGS1Height(d.data(), static_cast<int32_t>(d.size()), a[0], a[1], a[2]);
+     },
+     3, {72, 2, 0}, "0001234567890"},
+};
+
+TEST(HostileInput, ShortcutsCountOnlyTheLowSixteenBitsOfEachArgument) {
+    const uint32_t highHalves[] = {0x00010000u, 0x7FFF0000u, 0xFFFF0000u};
+    const uint16_t lows[] = {0, 1, 0xFFFF};
+    for (const Shortcut &s : kShortcuts) {
+        const int32_t base = s.call(s.data, s.args);
+        EXPECT_GE(base, 0) << s.name << ": the base call must succeed";
+        for (int i = 0; i < s.argCount; ++i) {
+            int32_t args[7];
+            std::copy(s.args, s.args + 7, args);
+            for (uint32_t high : highHalves) {
+                args[i] = static_cast<int32_t>(high | static_cast<uint16_t>(s.args[i]));
+                EXPECT_EQ(s.call(s.data, args), base) << s.name << " argument " << i << " = " << args[i];
+                for (uint16_t low : lows) {
+                    args[i] = low;
+                    const int32_t plain = s.call(s.data, args);
+                    args[i] = static_cast<int32_t>(high | low);
+                    EXPECT_EQ(s.call(s.data, args), plain)
+                        << s.name << " argument " << i << " = " << args[i];
+                }
+            }
+        }
+    }
+}
+
 }  // namespace
 }  // namespace barsize::test
