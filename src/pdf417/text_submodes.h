@@ -1,0 +1,34 @@
+// Text compaction: byte classes and sub-mode values (data only).
+#pragma once
+
+#include <cstdint>
+
+namespace barsize::pdf417 {
+
+enum TextSubmode : uint8_t { kUpper = 0, kLower = 1, kMixed = 2, kPunctuation = 3 };
+
+// Class bits of a byte value.
+enum : uint8_t {
+    kClassUpper = 1,
+    kClassLower = 2,
+    kClassMixed = 4,
+    kClassPunctuation = 8,
+    kClassDigit = 16,
+    kClassText = kClassUpper | kClassLower | kClassMixed | kClassPunctuation
+};
+
+extern const uint8_t kTextClass[256];
+
+// kTextValue[submode][byte]: the character's value in that sub-mode, -1 if
+// the sub-mode lacks it. Only bytes below 128 can be text.
+extern const int8_t kTextValue[4][128];
+
+// Switch values inside text compaction.
+enum : uint8_t {
+    kSwitchToPunctuationLatch = 25,  // mixed: latch to punctuation
+    kSwitch27 = 27,  // upper: latch lower; lower: shift upper; mixed: latch lower
+    kSwitch28 = 28,  // upper, lower: latch mixed; mixed: latch upper
+    kSwitch29 = 29   // shift punctuation; in punctuation: latch upper
+};
+
+}  // namespace barsize::pdf417
