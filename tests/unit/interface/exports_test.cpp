@@ -19,7 +19,7 @@ TEST(Exports2D, UnknownSymbologyOrSubtypeFailsWithMinusOne) {
     struct Case {
         int32_t symbology, subtype;
     };
-    const Case cases[] = {{50, 0}, {0, 0}, {47, 0}, {51, 74}, {51, 75}, {51, 0}, {51, 72 + 65537}};
+    const Case cases[] = {{50, 0}, {0, 0}, {47, 0}, {51, 74}, {51, 75}, {51, 0}, {51, 74 + 65536}};
     for (const Case &c : cases) {
         Outputs o;
         EXPECT_EQ(getBarCodeWidth2D("123", 3, c.symbology, c.subtype, &qr, &o.width, &o.height,
