@@ -15,8 +15,6 @@ namespace barsize::pdf417 {
 namespace {
 
 constexpr uint32_t kMaxDataLength = 65532;
-constexpr int16_t kNoData = -4;
-constexpr int16_t kDataTooLong = -11;
 
 // The working records of the process, rebuilt by every call.
 uint8_t inputStore[65536];
@@ -38,7 +36,7 @@ int32_t encodePdf417(BARSIZE_ENCODER_2D_ARGS) {
     settingsFromParams(*static_cast<const Pdf417Params *>(params), settings);
 
     const uint32_t dataLength = static_cast<uint16_t>(length);
-    if (dataLength == 0 || dataLength > kMaxDataLength) return fail(outStatus, kNoData);
+    if (dataLength == 0 || dataLength > kMaxDataLength) return fail(outStatus, BARSIZE_E_PDF417_NO_DATA);
     std::memcpy(inputStore, data, dataLength);
 
     int32_t status = fixCapacity(settings, codewords);
@@ -46,12 +44,12 @@ int32_t encodePdf417(BARSIZE_ENCODER_2D_ARGS) {
     DataReader reader;
     startReader(reader, inputStore, dataLength);
     compact(reader, codewords, settings);
-    if (!readerAtEnd(reader)) return fail(outStatus, kDataTooLong);
+    if (!readerAtEnd(reader)) return fail(outStatus, BARSIZE_E_PDF417_TOO_LONG);
 
     status = buildMatrix(settings, codewords, layout);
     if (status != 0) return fail(outStatus, status);
     // The page holds every layout whole; a refusal would mean a lost raster.
-    if (renderSymbol(layout, settings.moduleWidth) != 0) return fail(outStatus, -7);
+    if (renderSymbol(layout, settings.moduleWidth) != 0) return fail(outStatus, BARSIZE_E_PDF417_NO_LAYOUT);
 
     const uint32_t widthDots = symbolWidthDots(layout, settings.moduleWidth);
     const uint32_t heightDots = symbolHeightDots(layout, settings.moduleWidth);

@@ -1,13 +1,14 @@
 #include "pdf417/layout.h"
 
+#include "barsize.h"
 #include "pdf417/error_correction.h"
 
 namespace barsize::pdf417 {
 
 namespace {
 
-constexpr int32_t kNoLayout = -7;
-constexpr int32_t kNoRoomForData = -17;
+constexpr int32_t kNoLayout = BARSIZE_E_PDF417_NO_LAYOUT;
+constexpr int32_t kNoRoomForData = BARSIZE_E_PDF417_NO_ROOM;
 
 uint32_t ceilDiv(uint32_t a, uint32_t b) { return (a + b - 1) / b; }
 
