@@ -109,6 +109,10 @@ TEST(Pdf417Compaction, StopsWhenTheCapacityIsUsed) {
     // Three values fit in the two codewords that capacity 3 leaves.
     EXPECT_TRUE(compactWith("ABCD", 3).allRead);
     EXPECT_FALSE(compactWith("ABCDE", 3).allRead);
+    // The latch to lower leaves no room for d: it is put back, the run ends.
+    const Compacted cut = compactWith("abcd", 3);
+    EXPECT_FALSE(cut.allRead);
+    EXPECT_EQ(cut.codewords, (std::vector<uint16_t>{810, 32}));
     // Six bytes need 924 and five codewords.
     const std::string six("\x01\x02\x03\x04\x05\x06", 6);
     EXPECT_TRUE(compactWith(six, 7).allRead);

@@ -37,6 +37,13 @@ std::string digits(size_t n) {
     return s;
 }
 
+// n bytes of 128 and above, all different neighbours: one byte run.
+std::string highBytes(size_t n) {
+    std::string s;
+    for (size_t i = 0; i < n; ++i) s += static_cast<char>(0x80 | ((i * 37) & 0x7F));
+    return s;
+}
+
 // Deterministic mixtures of letters, digit runs, punctuation and binary.
 std::string mixture(uint32_t seed) {
     static const char *const pieces[] = {"Hello", "world", " ", "#%&+=^", "0", "!?;", "\r\n\t",
@@ -105,6 +112,8 @@ std::vector<Symbol> symbols() {
         {"fixed 1 x 6", "one", {1, 6, 2, 3, 0, 0, 0}},
         {"fixed, data just fits", std::string(108, '\x80'), {10, 10, 2, 3, 0, 2, 0}},
         {"automatic, data just fits", std::string(496, '\x80'), automatic(1, 8)},
+        {"928 codewords at level 0", highBytes(1108), automatic(1, 0)},
+        {"fixed 90 rows", "Ninety rows: " + digits(500), {10, 90, 1, 3, 0, 4, 0}},
         {"row height 1", "row height one", {0, 0, 3, 1, 0, 2, 0}},
         {"row height 8", "row height eight", {0, 0, 1, 8, 0, 2, 0}},
         {"ratio 10 %", "ratio ten percent", {0, 0, 2, 3, 49, 1, 0}},
