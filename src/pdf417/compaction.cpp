@@ -97,7 +97,7 @@ bool tryNumeric(DataReader &r, int32_t remaining, Mode mode, Run &run) {
     return true;
 }
 
-// 0: not a text run (try bytes), otherwise the run was chosen.
+// False when the bytes here do not make a text run (bytes are tried next).
 bool tryText(DataReader &r, int32_t remaining, Run &run) {
     const int32_t maxChars = 2 * remaining;
     rewind(r);
@@ -187,28 +187,28 @@ int textValues(const DataReader &r, uint32_t after, int c, TextSubmode &submode,
             if (cls & (submode == kUpper ? kClassUpper : kClassLower)) {
                 // written as it is
             } else if (submode == kUpper && (cls & kClassLower)) {
-                values[n++] = kSwitch27;
+                values[n++] = kLatchLower;
                 submode = table = kLower;
             } else if (submode == kLower && (cls & kClassUpper)) {
                 if (followedBy(r, after, 4, kClassUpper)) {
-                    values[n++] = kSwitch28;
-                    values[n++] = kSwitch28;
+                    values[n++] = kLatchMixed;
+                    values[n++] = kLatchUpperFromMixed;
                     submode = kUpper;
                 } else {
-                    values[n++] = kSwitch27;
+                    values[n++] = kShiftUpper;
                 }
                 table = kUpper;
             } else if (cls & kClassPunctuation) {
                 if (followedBy(r, after, 3, kClassPunctuation)) {
-                    values[n++] = kSwitch28;
-                    values[n++] = kSwitchToPunctuationLatch;
+                    values[n++] = kLatchMixed;
+                    values[n++] = kLatchPunctuationFromMixed;
                     submode = kPunctuation;
                 } else {
-                    values[n++] = kSwitch29;
+                    values[n++] = kShiftPunctuation;
                 }
                 table = kPunctuation;
             } else {
-                values[n++] = kSwitch28;
+                values[n++] = kLatchMixed;
                 submode = table = kMixed;
             }
             break;
@@ -216,34 +216,35 @@ int textValues(const DataReader &r, uint32_t after, int c, TextSubmode &submode,
             if (cls & kClassMixed) {
                 // written as it is
             } else if (cls & kClassUpper) {
-                values[n++] = kSwitch28;
+                values[n++] = kLatchUpperFromMixed;
                 submode = table = kUpper;
             } else if (cls & kClassLower) {
-                values[n++] = kSwitch27;
+                values[n++] = kLatchLower;
                 submode = table = kLower;
             } else {
                 if (followedBy(r, after, 3, kClassPunctuation)) {
-                    values[n++] = kSwitchToPunctuationLatch;
+                    values[n++] = kLatchPunctuationFromMixed;
                     submode = kPunctuation;
                 } else {
-                    values[n++] = kSwitch29;
+                    values[n++] = kShiftPunctuation;
                 }
                 table = kPunctuation;
             }
             break;
         case kPunctuation:
+            // Every way out of punctuation passes through upper.
             if (cls & kClassPunctuation) {
                 // written as it is
             } else if (cls & kClassUpper) {
-                values[n++] = kSwitch29;
+                values[n++] = kLatchUpperFromPunctuation;
                 submode = table = kUpper;
             } else if (cls & kClassMixed) {
-                values[n++] = kSwitch29;
-                values[n++] = kSwitch28;
+                values[n++] = kLatchUpperFromPunctuation;
+                values[n++] = kLatchMixed;
                 submode = table = kMixed;
             } else {
-                values[n++] = kSwitch29;
-                values[n++] = kSwitch27;
+                values[n++] = kLatchUpperFromPunctuation;
+                values[n++] = kLatchLower;
                 submode = table = kLower;
             }
             break;
@@ -285,7 +286,8 @@ bool encodeText(DataReader &r, CodewordList &list, CompactionState &state, uint3
         }
     }
     if (pending >= 0) {
-        append(list, state, static_cast<uint32_t>(pending) * 30 + kSwitch29);
+        append(list, state, static_cast<uint32_t>(pending) * 30 + kPadValue);
+        // In punctuation the pad value latches back to upper.
         if (state.submode == kPunctuation) state.submode = kUpper;
     }
     return complete;

@@ -50,16 +50,20 @@ bool automaticShape(const Pdf417Settings &settings, uint32_t needed, uint32_t &r
     return true;
 }
 
-// Left and right row indicators of row j.
+// Left and right row indicators of row j. Left ones cycle through rows,
+// level and columns; right ones through columns, rows and level.
 uint16_t rowIndicator(const Pdf417Layout &layout, uint32_t j, bool right) {
     const uint32_t group = 30 * (j / 3);
     const uint32_t rowsPart = (layout.symbolRows - 1u) / 3;
     const uint32_t levelPart = 3u * layout.level + (layout.symbolRows - 1u) % 3;
     const uint32_t columnsPart = layout.dataColumns - 1u;
-    // Left indicators cycle rows, level, columns; right ones columns, rows, level.
-    const uint32_t left[3] = {rowsPart, levelPart, columnsPart};
-    const uint32_t rightSide[3] = {columnsPart, rowsPart, levelPart};
-    return static_cast<uint16_t>(group + (right ? rightSide : left)[j % 3]);
+    uint32_t part;
+    switch (j % 3) {
+        case 0: part = right ? columnsPart : rowsPart; break;
+        case 1: part = right ? rowsPart : levelPart; break;
+        default: part = right ? levelPart : columnsPart; break;
+    }
+    return static_cast<uint16_t>(group + part);
 }
 
 }  // namespace

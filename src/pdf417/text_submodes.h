@@ -23,12 +23,17 @@ extern const uint8_t kTextClass[256];
 // the sub-mode lacks it. Only bytes below 128 can be text.
 extern const int8_t kTextValue[4][128];
 
-// Switch values inside text compaction.
+// Switch values inside text compaction; a value means different switches in
+// different sub-modes.
 enum : uint8_t {
-    kSwitchToPunctuationLatch = 25,  // mixed: latch to punctuation
-    kSwitch27 = 27,  // upper: latch lower; lower: shift upper; mixed: latch lower
-    kSwitch28 = 28,  // upper, lower: latch mixed; mixed: latch upper
-    kSwitch29 = 29   // shift punctuation; in punctuation: latch upper
+    kLatchPunctuationFromMixed = 25,
+    kLatchLower = 27,             // from upper or mixed
+    kShiftUpper = 27,             // from lower
+    kLatchMixed = 28,             // from upper or lower
+    kLatchUpperFromMixed = 28,
+    kShiftPunctuation = 29,       // from upper, lower or mixed
+    kLatchUpperFromPunctuation = 29,
+    kPadValue = 29                // completes a last unpaired value
 };
 
 }  // namespace barsize::pdf417
