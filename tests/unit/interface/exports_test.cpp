@@ -126,3 +126,37 @@ TEST(CallerBlock, AllocationFailureStoresNullAndReturnsAPositiveCode) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(RasterHandOver, WithoutASlotNothingIsAllocatedAndThePointerIsTheLibrarys) {
+    const QrParams qr = {50, 4, 48};
+    Outputs direct, handed;
+    ASSERT_EQ(getBarCodeWidth2D("12345", 5, 49, 0, &qr, &direct.width, &direct.height,
+                                &direct.status, &direct.image),
+              0);
+    ASSERT_EQ(get2DBarCodeWidth("12345", 5, 49, 0, &qr, &handed.width, &handed.height,
+                                &handed.status, &handed.image),
+              0);
+    EXPECT_EQ(handed.image.pixels, direct.image.pixels);
+    EXPECT_EQ(handed.width, 84);
+    EXPECT_EQ(handed.height, 95);
+    EXPECT_EQ(handed.image.reserved, 0);
+}
+
+TEST(RasterHandOver, AllocationFailureReturnsTheSystemCodeAndANullHandle) {
+    const QrParams qr = {50, 4, 48};
+    Outputs o;
+    void *handle = reinterpret_cast<void *>(0x1234);
+    o.image.pixels = &handle;
+    barsize::api::failNextBlockAllocation(12);
+    EXPECT_EQ(get2DBarCodeWidth("12345", 5, 49, 0, &qr, &o.width, &o.height, &o.status, &o.image),
+              12);
+    EXPECT_EQ(handle, nullptr);
+    // The record keeps what the encoder wrote.
+    EXPECT_EQ(o.image.width, 21);
+    EXPECT_EQ(o.image.rowCount, 21);
+    EXPECT_EQ(o.image.bytesPerRow, 80);
+}
+
+}  // namespace
