@@ -5,8 +5,8 @@
 
 namespace barsize::pdf417 {
 
-// The largest codeword list: 928 symbol codewords plus room for one more
-// data entry while compaction checks its limit.
+// Entries of the codeword list; compaction never fills more, whatever the
+// capacity of a fixed layout.
 constexpr int kMaxCodewords = 929;
 // The most codewords one symbol holds.
 constexpr int kMaxSymbolCodewords = 928;
