@@ -8,6 +8,7 @@
 #include "cli_common.h"
 #include "commands.h"
 #include "pdf417/pdf417.h"
+#include "symbol_drawing.h"
 
 namespace barsize::cli {
 
@@ -107,13 +108,10 @@ int runPdf417(const Args &args) {
                                  static_cast<uint16_t>(byRatio ? 1 : 0),
                                  static_cast<uint16_t>(byRatio ? ratio / 10 : level),
                                  static_cast<uint16_t>(truncated ? 1 : 0)};
-    int16_t width = 0, height = 0, status = 0;
-    SymbolImage image{};
-    const int32_t result = getBarCodeWidth2D(data.data(), static_cast<int32_t>(data.size()),
-                                             BARSIZE_PDF417, 0, &params, &width, &height,
-                                             &status, &image);
+    const DrawnSymbol drawn = drawPdf417Symbol(data, params);
+    const int status = drawn.status;
     const std::string ecText = byRatio ? std::to_string(ratio) + " %" : "level " + std::to_string(level);
-    if (result != 0) {
+    if (status != 0) {
         if (common.json) {
             std::printf("%s\n", jsonObject({{"errorCorrection", jsonString(ecText)},
                                             {"status", jsonNumber(status)},
@@ -127,12 +125,11 @@ int runPdf417(const Args &args) {
     }
 
     const pdf417::Pdf417Summary &s = pdf417::lastPdf417Summary();
-    const long dotsWide = static_cast<uint16_t>(width), dotsHigh = static_cast<uint16_t>(height);
+    const long dotsWide = drawn.width, dotsHigh = drawn.height;
     if (!common.output.empty()) {
+        // The picture is in dots; the quiet zone is given in modules.
         const int quiet = (common.quietZone < 0 ? 2 : common.quietZone) * s.moduleWidth;
-        const Bitmap bitmap = bitmapFromRaster(static_cast<const uint8_t *>(image.pixels),
-                                               image.width, image.rowCount, image.bytesPerRow);
-        if (!writeImage(common.output, bitmap, 1, 1, quiet, quiet, error)) {
+        if (!writeImage(common.output, drawn.picture, 1, 1, quiet, quiet, error)) {
             std::fprintf(stderr, "barsize pdf417: %s\n", error.c_str());
             return kExitUsage;
         }
@@ -167,7 +164,8 @@ int runPdf417(const Args &args) {
                 s.moduleWidth, s.rowHeightDots);
     std::printf("size: %ld x %ld dots (%s x %s mm at %d dpi; the width counts %d extra dots)\n",
                 dotsWide, dotsHigh, millimetres(dotsWide, common.dpi).c_str(),
-                millimetres(dotsHigh, common.dpi).c_str(), common.dpi, image.extraWidth);
+                millimetres(dotsHigh, common.dpi).c_str(), common.dpi,
+                static_cast<int>(dotsWide - s.widthModules * s.moduleWidth));
     if (!common.output.empty()) std::printf("wrote %s\n", common.output.c_str());
     return kExitOk;
 }
