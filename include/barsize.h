@@ -128,6 +128,11 @@ enum { BARSIZE_E_NULL_POINTER = -99 };
 enum {
     BARSIZE_E_2D_UNSUPPORTED = -1          /* symbology or sub-type not a 2D code (result -1, status -1) */
     /* PDF417_STATUS */
+    /* PDF417 (symbology 48): result -1 with one of these in outStatus */
+    , BARSIZE_E_PDF417_NO_DATA = -4        /* no data: length 0 or above 65,532 (low 16 bits of length) */
+    , BARSIZE_E_PDF417_NO_LAYOUT = -7      /* no rows and columns within the limits hold the symbol */
+    , BARSIZE_E_PDF417_TOO_LONG = -11      /* the data does not fit in the symbol's capacity */
+    , BARSIZE_E_PDF417_NO_ROOM = -17       /* error correction would leave fewer than two codewords for data */
     /* QR Code (symbology 49): result -1 with one of these in outStatus */
     , BARSIZE_E_QR_NO_DATA = -2            /* no data: length 0 or a multiple of 65,536 */
     , BARSIZE_E_QR_TOO_LONG = -3           /* more than 7,089 bytes (low 16 bits of length) */
