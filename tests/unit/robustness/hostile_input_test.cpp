@@ -178,8 +178,9 @@ TEST(HostileInput, EveryParameterAtAndBeyondItsLimits) {
     // Every size parameter at its largest at once: the biggest rasters.
     const std::string text(1800, 'x');
     const CallCase largest[] = {
+        twoD(48, 0, {30, 30, 8, 8, 48, 56, 0}, "ABC"),
+        twoD(48, 0, {30, 30, 8, 8, 49, 40, 1}, text),
         twoD(48, 0, {30, 90, 8, 8, 48, 56, 0}, "ABC"),
-        twoD(48, 0, {30, 90, 8, 8, 49, 40, 1}, text),
         twoD(48, 0, {0, 0, 8, 8, 48, 8, 0}, text),
         twoD(48, 0, {30, 90, 1, 1, 48, 0, 0}, text),
         twoD(49, 0, {50, 16, 48}, std::string(7089, '7')),
