@@ -122,7 +122,7 @@ TEST(LinearCli, StatusesInWords) {
         {"width code128 --escapes '{BA\\x90'", 1, "Code 128 data holds a byte above 127: \\x90 at byte 3"},
         {"render code39 abc -o /dev/null.png", 1, "'a' at byte 0"},
         {"render code39 ABC", 2, "missing -o FILE"},
-        {"render databar-omni 0001234567890 -o x.png", 2, "not drawn here"},
+        {"render qr 12345 -o x.png", 2, "not a linear symbology"},
         {"render code39 ABC --module 7 -o x.png", 2, "module width must be 2 to 6 dots"},
     };
     for (const auto &c : cases) {

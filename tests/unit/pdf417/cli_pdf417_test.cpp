@@ -68,7 +68,7 @@ TEST(Pdf417Cli, ReportsAndDrawsSymbolsThatScan) {
     } cases[] = {
         {"ABC --module 3 --level 1", "ABC", "3 rows x 8 data columns, error-correction level 1",
          615 + 12, 27 + 12},
-        {"ABC --ratio 10 --truncated", "ABC", "PDF417 truncated: 3 rows x 10 data columns, error-correction level 3",
+        {"ABC --ratio 10 --truncated", "ABC", "PDF417 truncated \"ABC\": 620 x 27 dots",
          615 + 12, 27 + 12},
         {"--escapes 'bytes \\x80\\x81 and 1234567890123456' --columns 4 --rows 9 --module 2 --row-height 2 "
          "--quiet-zone 4",

@@ -35,8 +35,9 @@ TEST(QrCli, ReportsGeometryAndSegments) {
     };
     const Case cases[] = {
         {"12345 --module 4 --json", 0,
-         "\"version\": 1, \"modules\": 21, \"moduleSize\": 4, \"width\": 84, \"height\": 95"},
-        {"abc123DEF --model 1 --level q", 0, "QR Code Model 1, level Q: version 1"},
+         "\"width\": 84, \"height\": 95, \"widthMm\": 10.5, \"heightMm\": 11.9, \"dpi\": 203, "
+         "\"model\": 2, \"level\": \"L\", \"version\": 1, \"modules\": 21, \"moduleSize\": 4"},
+        {"abc123DEF --model 1 --level q", 0, "QR Code Model 1, level Q \"abc123DEF\": 84 x 95 dots"},
         {"abc123DEF --json", 0, "[{\"mode\": \"byte\", \"characters\": 3, \"bytes\": 3},"
                                 "{\"mode\": \"alphanumeric\", \"characters\": 6, \"bytes\": 6}]"},
         {"'\\x82\\xA0\\x82\\xA2' --escapes", 0, "segments: kanji 2"},
