@@ -1,31 +1,19 @@
 // The databar subcommand: figures, exit codes and the picture it writes.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
 
 #include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <string>
 
+#include "support/cli_runner.h"
+
 namespace {
 
-struct CliRun {
-    int exitCode;
-    std::string output;
-};
+using barsize::test::CliRun;
 
-CliRun runCli(const std::string &arguments) {
-    const std::string command = std::string(BARSIZE_CLI) + " databar " + arguments + " 2>&1";
-    FILE *pipe = popen(command.c_str(), "r");
-    CliRun run = {-1, ""};
-    if (pipe == nullptr) return run;
-    char buffer[512];
-    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) run.output += buffer;
-    const int status = pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
+CliRun runCli(const std::string &arguments) { return barsize::test::runCli("databar " + arguments); }
 
 TEST(DataBarCli, FiguresAndExitCodes) {
     struct Case { const char *arguments; int exitCode; const char *expected; const char *also = nullptr; };
