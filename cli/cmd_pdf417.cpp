@@ -111,18 +111,7 @@ int runPdf417(const Args &args) {
     const DrawnSymbol drawn = drawPdf417Symbol(data, params);
     const int status = drawn.status;
     const std::string ecText = byRatio ? std::to_string(ratio) + " %" : "level " + std::to_string(level);
-    if (status != 0) {
-        if (common.json) {
-            std::printf("%s\n", jsonObject({{"errorCorrection", jsonString(ecText)},
-                                            {"status", jsonNumber(status)},
-                                            {"message", jsonString(statusText(status))}})
-                                    .c_str());
-        } else {
-            std::fprintf(stderr, "barsize pdf417: %s (status %d)\n", statusText(status).c_str(),
-                         status);
-        }
-        return kExitRefused;
-    }
+    if (status != 0) return reportRefusal("pdf417", common, "PDF417", data, status, statusText(status));
 
     const pdf417::Pdf417Summary &s = pdf417::lastPdf417Summary();
     const long dotsWide = drawn.width, dotsHigh = drawn.height;
@@ -136,35 +125,30 @@ int runPdf417(const Args &args) {
     }
     const char *type = s.symbolType == 1 ? "truncated" : "standard";
     if (common.json) {
-        std::printf("%s\n", jsonObject({{"type", jsonString(type)},
-                                        {"rows", jsonNumber(s.rows)},
-                                        {"columns", jsonNumber(s.dataColumns)},
-                                        {"level", jsonNumber(s.level)},
-                                        {"dataCodewords", jsonNumber(s.dataCodewords)},
-                                        {"padCodewords", jsonNumber(s.padCodewords)},
-                                        {"ecCodewords", jsonNumber(s.ecCodewords)},
-                                        {"modulesWide", jsonNumber(s.widthModules)},
-                                        {"moduleWidth", jsonNumber(s.moduleWidth)},
-                                        {"rowHeight", jsonNumber(s.rowHeightDots)},
-                                        {"width", jsonNumber(dotsWide)},
-                                        {"height", jsonNumber(dotsHigh)},
-                                        {"widthMm", millimetres(dotsWide, common.dpi)},
-                                        {"heightMm", millimetres(dotsHigh, common.dpi)},
-                                        {"dpi", jsonNumber(common.dpi)},
-                                        {"status", jsonNumber(0)}})
-                                .c_str());
+        JsonFields fields = commonJsonFields("PDF417", data, 0, dotsWide, dotsHigh, common.dpi);
+        fields.insert(fields.end(), {{"type", jsonString(type)},
+                                     {"rows", jsonNumber(s.rows)},
+                                     {"columns", jsonNumber(s.dataColumns)},
+                                     {"level", jsonNumber(s.level)},
+                                     {"dataCodewords", jsonNumber(s.dataCodewords)},
+                                     {"padCodewords", jsonNumber(s.padCodewords)},
+                                     {"ecCodewords", jsonNumber(s.ecCodewords)},
+                                     {"modulesWide", jsonNumber(s.widthModules)},
+                                     {"moduleWidth", jsonNumber(s.moduleWidth)},
+                                     {"rowHeight", jsonNumber(s.rowHeightDots)}});
+        if (!common.output.empty()) fields.push_back({"file", jsonString(common.output)});
+        std::printf("%s\n", jsonObject(fields).c_str());
         return kExitOk;
     }
-    std::printf("PDF417 %s: %d rows x %d data columns, error-correction level %d%s\n", type,
-                s.rows, s.dataColumns, s.level,
-                byRatio ? (" (ratio " + ecText + ")").c_str() : "");
+    std::printf("%s\n",
+                summaryLine(std::string("PDF417 ") + type, data, dotsWide, dotsHigh, common.dpi).c_str());
+    std::printf("%d rows x %d data columns, error-correction level %d%s\n", s.rows, s.dataColumns,
+                s.level, byRatio ? (" (ratio " + ecText + ")").c_str() : "");
     std::printf("codewords: %d data (length descriptor included), %d pad, %d error correction\n",
                 s.dataCodewords, s.padCodewords, s.ecCodewords);
     std::printf("modules: %d wide, %d dots each; rows %d dots high\n", s.widthModules,
                 s.moduleWidth, s.rowHeightDots);
-    std::printf("size: %ld x %ld dots (%s x %s mm at %d dpi; the width counts %d extra dots)\n",
-                dotsWide, dotsHigh, millimetres(dotsWide, common.dpi).c_str(),
-                millimetres(dotsHigh, common.dpi).c_str(), common.dpi,
+    std::printf("the width counts %d dots beyond the modules\n",
                 static_cast<int>(dotsWide - s.widthModules * s.moduleWidth));
     if (!common.output.empty()) std::printf("wrote %s\n", common.output.c_str());
     return kExitOk;

@@ -205,7 +205,7 @@ static const SymbolCase symbolCases[] = {
     {"Code 128", 1, LINEAR, "{BABC", BARSIZE_CODE128, 2, 2, 0, 2, {0}, {0}, 106, 0},
     {"DataBar linear", 1, LINEAR, "0950110153000", BARSIZE_DATABAR_OMNI, 2, 0, 0, 0, {0}, {0},
      192, 0},
-    {"PDF417", 0, PDF417, "ABC", 0, 0, 0, 0, 0, {0, 0, 2, 3, 0, 1, 0}, {0}, 0, 0},
+    {"PDF417", 1, PDF417, "ABC", 0, 0, 0, 0, 0, {0, 0, 2, 3, 0, 1, 0}, {0}, 619, 18},
     {"QR Code", 1, QRCODE, "12345", 0, 0, 0, 0, 0, {0}, {50, 4, 48}, 84, 95},
     {"DataBar stacked", 1, STACKED, "0950110153000", BARSIZE_SUB_STACKED, 3, 0, 0, 0, {0}, {0},
      150, 0},

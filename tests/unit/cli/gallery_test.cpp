@@ -7,32 +7,11 @@
 #include <fstream>
 #include <sstream>
 
+#include "support/cli_runner.h"
 #include "support/decoder.h"
 
 namespace barsize::test {
 namespace {
-
-// Reads a binary PBM (P4) into a raster.
-TestRaster readPbm(const std::string &path, const std::string &format) {
-    std::ifstream in(path, std::ios::binary);
-    std::string magic;
-    int width = 0, height = 0;
-    in >> magic >> width >> height;
-    in.get();
-    TestRaster r;
-    r.width = width;
-    r.height = height;
-    r.format = format;
-    r.scale = 2;
-    r.quietZone = 20;
-    const int bytesPerRow = (width + 7) / 8;
-    std::string bytes(static_cast<size_t>(bytesPerRow) * height, '\0');
-    in.read(&bytes[0], static_cast<std::streamsize>(bytes.size()));
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            r.dark.push_back((static_cast<uint8_t>(bytes[y * bytesPerRow + x / 8]) >> (7 - x % 8)) & 1);
-    return r;
-}
 
 TEST(Gallery, EveryPictureDecodesToItsData) {
     const std::string dir = std::string(::testing::TempDir()) + "barsize-gallery";
@@ -71,7 +50,7 @@ TEST(Gallery, EveryPictureDecodesToItsData) {
     };
     std::vector<TestRaster> rasters;
     for (const Expected &e : cases) {
-        rasters.push_back(readPbm(dir + "/" + e.file + ".pbm", e.format));
+        rasters.push_back(readPbm(dir + "/" + e.file + ".pbm", e.format, 2, 20));
         EXPECT_NE(page.str().find(std::string("src=\"") + e.file + ".png\""), std::string::npos)
             << e.file << " is missing from index.html";
     }

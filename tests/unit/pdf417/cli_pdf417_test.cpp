@@ -2,7 +2,6 @@
 // scan), and its exit codes.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
 
 #include <cstdio>
 #include <fstream>
@@ -10,50 +9,16 @@
 #include <string>
 #include <vector>
 
+#include "support/cli_runner.h"
 #include "support/decoder.h"
 
 namespace {
 
-struct CliRun {
-    int exitCode;
-    std::string output;  // stdout and stderr
-};
+using barsize::test::CliRun;
 
-CliRun runCli(const std::string &arguments) {
-    const std::string command = std::string(BARSIZE_CLI) + " pdf417 " + arguments + " 2>&1";
-    FILE *pipe = popen(command.c_str(), "r");
-    CliRun run{-1, ""};
-    if (pipe == nullptr) return run;
-    char buffer[4096];
-    size_t got;
-    while ((got = fread(buffer, 1, sizeof buffer, pipe)) > 0) run.output.append(buffer, got);
-    const int status = pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
+CliRun runCli(const std::string &arguments) { return barsize::test::runCli("pdf417 " + arguments); }
 
-// A P4 picture as a raster (with its own quiet zone); width 0 if unreadable.
-barsize::test::TestRaster readPbm(const std::string &path) {
-    barsize::test::TestRaster r;
-    std::ifstream in(path, std::ios::binary);
-    std::string magic;
-    int width = 0, height = 0;
-    in >> magic >> width >> height;
-    in.get();
-    if (magic != "P4" || width <= 0 || height <= 0) return r;
-    const std::vector<char> bytes((std::istreambuf_iterator<char>(in)), {});
-    const int rowBytes = (width + 7) / 8;
-    if (bytes.size() != static_cast<size_t>(rowBytes) * height) return r;
-    r.width = width;
-    r.height = height;
-    r.quietZone = 0;
-    r.scale = 2;
-    r.format = "PDF417";
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            r.dark.push_back((static_cast<unsigned char>(bytes[y * rowBytes + x / 8]) >> (7 - x % 8)) & 1);
-    return r;
-}
+barsize::test::TestRaster readPbm(const std::string &path) { return barsize::test::readPbm(path, "PDF417"); }
 
 bool contains(const std::string &text, const std::string &part) {
     return text.find(part) != std::string::npos;
@@ -68,7 +33,7 @@ TEST(Pdf417Cli, ReportsAndDrawsSymbolsThatScan) {
     } cases[] = {
         {"ABC --module 3 --level 1", "ABC", "3 rows x 8 data columns, error-correction level 1",
          615 + 12, 27 + 12},
-        {"ABC --ratio 10 --truncated", "ABC", "PDF417 truncated: 3 rows x 10 data columns, error-correction level 3",
+        {"ABC --ratio 10 --truncated", "ABC", "PDF417 truncated \"ABC\": 620 x 27 dots",
          615 + 12, 27 + 12},
         {"--escapes 'bytes \\x80\\x81 and 1234567890123456' --columns 4 --rows 9 --module 2 --row-height 2 "
          "--quiet-zone 4",

@@ -3,6 +3,8 @@
 // descriptor, pads, Reed-Solomon codewords and both stop forms.
 #include <gtest/gtest.h>
 
+#include "support/zint_oracle.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -13,34 +15,13 @@
 
 namespace {
 
-bool haveZint() { return std::system("zint --version > /dev/null 2>&1") == 0; }
+bool haveZint() { return barsize::test::zintAvailable(); }
 
-// zint's symbol, one string of '0'/'1' per row (a row's last hex digit is
-// left-aligned); empty on failure.
 std::vector<std::string> zintRows(const std::string &data, int columns, int level, bool truncated) {
-    const std::string path = ::testing::TempDir() + "pdf417_zint_input.bin";
-    std::ofstream(path, std::ios::binary) << data;
-    const std::string command = std::string("zint --barcode=") + (truncated ? "56" : "55") +
-                                " --cols=" + std::to_string(columns) +
-                                " --secure=" + std::to_string(level) + " --binary --dump -i " +
-                                path + " 2>/dev/null";
-    std::vector<std::string> rows;
-    FILE *pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) return rows;
-    char line[1024];
-    while (std::fgets(line, sizeof line, pipe) != nullptr) {
-        std::string bits;
-        for (const char *p = line; *p; ++p) {
-            int v = -1;
-            if (*p >= '0' && *p <= '9') v = *p - '0';
-            if (*p >= 'A' && *p <= 'F') v = *p - 'A' + 10;
-            if (v < 0) continue;
-            for (int b = 3; b >= 0; --b) bits += ((v >> b) & 1) ? '1' : '0';
-        }
-        if (!bits.empty()) rows.push_back(bits);
-    }
-    pclose(pipe);
-    return rows;
+    return barsize::test::zintRows(std::string("--barcode=") + (truncated ? "56" : "55") +
+                                       " --cols=" + std::to_string(columns) +
+                                       " --secure=" + std::to_string(level) + " --binary",
+                                   data);
 }
 
 // Our symbol at one dot per module and one line per row.

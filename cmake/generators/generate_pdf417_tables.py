@@ -1,6 +1,6 @@
 # Regenerates src/pdf417/codeword_patterns.cpp and src/pdf417/text_submodes.cpp
 # from the shared symbology tables. Run from the repository root:
-#   python3 tools/gen_pdf417_tables.py ../shared/tables
+#   python3 cmake/generators/generate_pdf417_tables.py ../shared/tables
 import sys
 pat = {0:[None]*929, 3:[None]*929, 6:[None]*929}
 for line in open(sys.argv[1] + '/pdf417_patterns.txt'):
