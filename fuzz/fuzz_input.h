@@ -55,7 +55,7 @@ inline int32_t takeInt(FuzzInput &in) { return static_cast<int32_t>(takeArg(in))
 enum LengthMode : uint8_t {
     kLengthExact = 0,       // the data's own size, buffer exactly that size
     kLengthHighBits = 1,    // size + 65536 * k: the same low 16 bits
-    kLengthHuge = 2,        // a boundary value (0, -1, 65535, 2^31 - 1, ...)
+    kLengthHuge = 2,        // far beyond the buffer (0, -1, 65535, 2^31 - 1, ...)
 };
 
 inline LengthMode takeLengthMode(FuzzInput &in) {
