@@ -9,7 +9,7 @@ BUILD_ASAN ?= build-asan
 JOBS       ?= 2
 CMAKE_ARGS ?=
 
-DEBIAN_PACKAGES = cmake g++ make libgtest-dev libbenchmark-dev libpng-dev pkg-config libzint-dev libqrencode-dev
+DEBIAN_PACKAGES = cmake g++ make libgtest-dev libbenchmark-dev libpng-dev pkg-config zint libzint-dev libqrencode-dev
 
 .PHONY: all build demo test test-deps test-main test-asan bench clean
 

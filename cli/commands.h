@@ -15,6 +15,7 @@ int runRender(const Args &args);
 int runQr(const Args &args);
 int runPdf417(const Args &args);
 int runDatabar(const Args &args);
+int runGallery(const Args &args);
 
 constexpr int kExitOk = 0;
 constexpr int kExitRefused = 1;

@@ -18,6 +18,7 @@ constexpr Command kCommands[] = {
     {"qr", barsize::cli::runQr, "encode a QR Code (Model 1 or 2): size and picture"},
     {"pdf417", barsize::cli::runPdf417, "encode a PDF417 symbol: size and picture"},
     {"databar", barsize::cli::runDatabar, "encode a GS1 DataBar symbol: size and picture"},
+    {"gallery", barsize::cli::runGallery, "one picture of every symbology, with an index.html"},
 };
 
 void printUsage(FILE *out) {

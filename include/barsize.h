@@ -114,7 +114,8 @@ enum {
     BARSIZE_E_DATABAR_FAILED = -1,         /* code 78 with no data, or the symbol could not be built */
     BARSIZE_E_DATABAR_LENGTH = -12,        /* codes 75 to 77: length (low 16 bits) is not 13 */
     BARSIZE_E_DATABAR_ELEMENT_STRING = -15,/* code 78: the element string was rejected */
-    BARSIZE_E_DATABAR_DIGITS = -20         /* codes 75 to 77: a byte is not a digit */
+    BARSIZE_E_DATABAR_DIGITS = -20,        /* codes 75 to 77: a byte is not a digit */
+    BARSIZE_E_DATABAR_TOO_LONG = -16       /* code 78: more than 255 data bytes (length as unsigned 32 bits) */
     /* DATABAR_LINEAR_STATUS */
 };
 
@@ -127,8 +128,20 @@ enum { BARSIZE_E_NULL_POINTER = -99 };
 enum {
     BARSIZE_E_2D_UNSUPPORTED = -1          /* symbology or sub-type not a 2D code (result -1, status -1) */
     /* PDF417_STATUS */
-    /* QRCODE_STATUS */
+    /* QR Code (symbology 49): result -1 with one of these in outStatus */
+    , BARSIZE_E_QR_NO_DATA = -2            /* no data: length 0 or a multiple of 65,536 */
+    , BARSIZE_E_QR_TOO_LONG = -3           /* more than 7,089 bytes (low 16 bits of length) */
+    , BARSIZE_E_QR_TOO_MANY_SEGMENTS = -4  /* the data changes mode so often that over 200 segments are needed */
+    , BARSIZE_E_QR_TOO_BIG = -5            /* no version of the chosen model holds the data at that level */
     /* DATABAR_STACKED_STATUS */
+    ,
+    BARSIZE_E_STACKED_RASTER = -3,         /* stacked DataBar: the symbol's raster would be empty or too large */
+    BARSIZE_E_STACKED_TYPE = -4,           /* stacked DataBar: the symbol type cannot be built */
+    BARSIZE_E_STACKED_DATA = -6,           /* stacked DataBar: data rejected (72/73: fewer than 13 leading digits;
+                                              a bad element string) or too large for the symbol */
+    BARSIZE_E_STACKED_LENGTH = -12,        /* stacked DataBar: data too long for the symbol type */
+    BARSIZE_E_STACKED_LINE = -13,          /* stacked DataBar: a raster line would reach 7013 bytes */
+    BARSIZE_E_STACKED_CHARACTER = -15      /* stacked DataBar: a character outside the Expanded set */
 };
 
 /* ------------------------------------------------------------------------

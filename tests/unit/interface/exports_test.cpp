@@ -19,7 +19,7 @@ TEST(Exports2D, UnknownSymbologyOrSubtypeFailsWithMinusOne) {
     struct Case {
         int32_t symbology, subtype;
     };
-    const Case cases[] = {{50, 0}, {0, 0}, {47, 0}, {51, 74}, {51, 75}, {51, 0}, {51, 72 + 65537}};
+    const Case cases[] = {{50, 0}, {0, 0}, {47, 0}, {51, 74}, {51, 75}, {51, 0}, {51, 74 + 65536}};
     for (const Case &c : cases) {
         Outputs o;
         EXPECT_EQ(getBarCodeWidth2D("123", 3, c.symbology, c.subtype, &qr, &o.width, &o.height,
@@ -123,6 +123,40 @@ TEST(CallerBlock, AllocationFailureStoresNullAndReturnsAPositiveCode) {
     barsizeBlockFree(handle);
     EXPECT_EQ(barsizeBlockBytes(nullptr), nullptr);
     EXPECT_EQ(barsizeBlockSize(nullptr), 0u);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(RasterHandOver, WithoutASlotNothingIsAllocatedAndThePointerIsTheLibrarys) {
+    const QrParams qr = {50, 4, 48};
+    Outputs direct, handed;
+    ASSERT_EQ(getBarCodeWidth2D("12345", 5, 49, 0, &qr, &direct.width, &direct.height,
+                                &direct.status, &direct.image),
+              0);
+    ASSERT_EQ(get2DBarCodeWidth("12345", 5, 49, 0, &qr, &handed.width, &handed.height,
+                                &handed.status, &handed.image),
+              0);
+    EXPECT_EQ(handed.image.pixels, direct.image.pixels);
+    EXPECT_EQ(handed.width, 84);
+    EXPECT_EQ(handed.height, 95);
+    EXPECT_EQ(handed.image.reserved, 0);
+}
+
+TEST(RasterHandOver, AllocationFailureReturnsTheSystemCodeAndANullHandle) {
+    const QrParams qr = {50, 4, 48};
+    Outputs o;
+    void *handle = reinterpret_cast<void *>(0x1234);
+    o.image.pixels = &handle;
+    barsize::api::failNextBlockAllocation(12);
+    EXPECT_EQ(get2DBarCodeWidth("12345", 5, 49, 0, &qr, &o.width, &o.height, &o.status, &o.image),
+              12);
+    EXPECT_EQ(handle, nullptr);
+    // The record keeps what the encoder wrote.
+    EXPECT_EQ(o.image.width, 21);
+    EXPECT_EQ(o.image.rowCount, 21);
+    EXPECT_EQ(o.image.bytesPerRow, 80);
 }
 
 }  // namespace
