@@ -47,7 +47,8 @@ void CompareReporter::ReportRuns(const std::vector<Run> &reports) {
         }
         const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
         const bool single = run.run_type == Run::RT_Iteration && result.micros < 0;
-        if (median || single) result.micros = toMicros(run.GetAdjustedCPUTime(), run.time_unit);
+        if (!median && !single) continue;
+        result.micros = toMicros(run.GetAdjustedCPUTime(), run.time_unit);
         const auto stack = run.counters.find("stack_bytes");
         if (stack != run.counters.end()) result.stackBytes = stack->second.value;
     }
