@@ -17,13 +17,21 @@ void placeModel2() {
     bool upward = true;
     for (int right = n - 1; right >= 1 && bit < bits; right -= 2) {
         if (right == 6) right = 5;
+        // The pair of columns, right one first: byte and bit within a plane row.
+        const int byte0 = right >> 3, shift0 = right & 7;
+        const int byte1 = (right - 1) >> 3, shift1 = (right - 1) & 7;
         for (int step = 0; step < n && bit < bits; ++step) {
             const int row = upward ? n - 1 - step : step;
-            for (int k = 0; k < 2 && bit < bits; ++k) {
-                const int column = right - k;
-                if (!planeBit(qrState.dataAreaPlane, row, column)) continue;
+            const uint8_t *area = qrState.dataAreaPlane[row];
+            uint8_t *dark = qrState.darkPlane[row];
+            if ((area[byte0] >> shift0) & 1) {
                 if ((codewords[bit >> 3] >> (7 - (bit & 7))) & 1)
-                    setPlaneBit(qrState.darkPlane, row, column);
+                    dark[byte0] = static_cast<uint8_t>(dark[byte0] | (1u << shift0));
+                ++bit;
+            }
+            if (bit < bits && ((area[byte1] >> shift1) & 1)) {
+                if ((codewords[bit >> 3] >> (7 - (bit & 7))) & 1)
+                    dark[byte1] = static_cast<uint8_t>(dark[byte1] | (1u << shift1));
                 ++bit;
             }
         }
