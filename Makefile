@@ -1,7 +1,8 @@
 # barsize — the two set-up commands:
-#   make demo   build, then measure and draw the built-in examples
+#   make demo   build, measure a few examples and write gallery/index.html
 #   make test   install what the tests need (if missing), build, run every test,
-#               then build and run the whole suite again under ASan + UBSan
+#               then build and run the whole suite again under ASan + UBSan,
+#               and cross-build and check the Windows DLLs
 # Others: make build, make bench, make clean
 
 BUILD      ?= build
@@ -11,7 +12,7 @@ CMAKE_ARGS ?=
 
 DEBIAN_PACKAGES = cmake g++ make libgtest-dev libbenchmark-dev libpng-dev pkg-config zint libzint-dev libqrencode-dev
 
-.PHONY: all build demo test test-deps test-main test-asan bench clean
+.PHONY: all build demo test test-deps test-main test-asan test-windows bench clean
 
 all: build
 
@@ -38,10 +39,15 @@ test-asan: test-deps
 	cmake --build $(BUILD_ASAN) -j$(JOBS)
 	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir $(BUILD_ASAN) --output-on-failure -j$(JOBS)
 
-test: test-main test-asan
+# Cross-builds the 32-bit and 64-bit Windows DLLs, checks the 32-bit one
+# statically and runs the boundary test against the 64-bit one under wine64.
+test-windows:
+	tests/windows/run_windows_checks.sh build-windows
+
+test: test-main test-asan test-windows
 
 bench: build
 	$(BUILD)/bench/barsize_bench
 
 clean:
-	rm -rf $(BUILD) $(BUILD_ASAN)
+	rm -rf $(BUILD) $(BUILD_ASAN) build-windows

@@ -320,4 +320,44 @@ std::string printable(const std::string &data) {
     return out;
 }
 
+std::string summaryLine(const std::string &title, const std::string &data, long width,
+                        long height, int dpi) {
+    std::string shown = printable(data);
+    if (shown.size() > 60) shown = shown.substr(0, 57) + "...";
+    std::string line = title + " \"" + shown + "\": ";
+    if (height < 0)
+        return line + std::to_string(width) + " dots wide (" + millimetres(width, dpi) + " mm at " +
+               std::to_string(dpi) + " dpi)";
+    return line + std::to_string(width) + " x " + std::to_string(height) + " dots (" +
+           millimetres(width, dpi) + " x " + millimetres(height, dpi) + " mm at " +
+           std::to_string(dpi) + " dpi)";
+}
+
+JsonFields commonJsonFields(const std::string &symbology, const std::string &data, int status,
+                            long width, long height, int dpi) {
+    JsonFields fields = {{"symbology", jsonString(symbology)},
+                         {"data", jsonString(data)},
+                         {"status", jsonNumber(status)}};
+    if (status != 0) return fields;
+    fields.push_back({"width", jsonNumber(width)});
+    if (height >= 0) fields.push_back({"height", jsonNumber(height)});
+    fields.push_back({"widthMm", millimetres(width, dpi)});
+    if (height >= 0) fields.push_back({"heightMm", millimetres(height, dpi)});
+    fields.push_back({"dpi", jsonNumber(dpi)});
+    return fields;
+}
+
+int reportRefusal(const std::string &command, const CommonOptions &options,
+                  const std::string &symbology, const std::string &data, int status,
+                  const std::string &message) {
+    if (options.json) {
+        JsonFields fields = commonJsonFields(symbology, data, status, 0, -1, options.dpi);
+        fields.push_back({"message", jsonString(message)});
+        std::printf("%s\n", jsonObject(fields).c_str());
+    } else {
+        std::fprintf(stderr, "barsize %s: %s (status %d)\n", command.c_str(), message.c_str(), status);
+    }
+    return kExitRefused;
+}
+
 }  // namespace barsize::cli

@@ -65,6 +65,25 @@ std::string millimetres(long dots, int dpi);
 // The data shown to a person: printable ASCII as is, other bytes as \xNN.
 std::string printable(const std::string &data);
 
+// The first line every subcommand prints on success:
+//   TITLE "DATA": W x H dots (w x h mm at D dpi)
+// or, with height < 0 (a linear width),
+//   TITLE "DATA": W dots wide (w mm at D dpi)
+// Long data is shortened with "...".
+std::string summaryLine(const std::string &title, const std::string &data, long width,
+                        long height, int dpi);
+
+// The fields every --json object starts with (height and heightMm only when
+// height >= 0; width and the millimetres only on success).
+JsonFields commonJsonFields(const std::string &symbology, const std::string &data, int status,
+                            long width, long height, int dpi);
+
+// Reports refused data: one line in words on stderr (or the JSON object on
+// stdout with --json) and returns the exit code for a refusal.
+int reportRefusal(const std::string &command, const CommonOptions &options,
+                  const std::string &symbology, const std::string &data, int status,
+                  const std::string &message);
+
 // The help text of the common options, for each subcommand's --help.
 extern const char *const kCommonOptionsHelp;
 

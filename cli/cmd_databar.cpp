@@ -179,19 +179,7 @@ int runDatabar(const Args &args) {
         }
     }
 
-    if (status != 0) {
-        if (common.json) {
-            std::printf("%s\n", jsonObject({{"type", jsonString(type->name)},
-                                            {"data", jsonString(data)},
-                                            {"status", jsonNumber(status)},
-                                            {"message", jsonString(message)}})
-                                    .c_str());
-        } else {
-            std::fprintf(stderr, "barsize databar: %s: %s (status %d)\n", type->title,
-                         message.c_str(), status);
-        }
-        return kExitRefused;
-    }
+    if (status != 0) return reportRefusal("databar", common, type->title, data, status, message);
 
     const Bitmap picture = bitmapFromRaster(bits, pictureWidth, pictureLines, bytesPerRow);
     const int moduleDots = module >= 1 && module <= 8 ? static_cast<int>(module) : 3;
@@ -205,25 +193,20 @@ int runDatabar(const Args &args) {
         }
     }
     if (common.json) {
-        std::printf("%s\n",
-                    jsonObject({{"type", jsonString(type->name)},
-                                {"data", jsonString(data)},
-                                {"status", jsonNumber(0)},
-                                {"width", jsonNumber(width)},
-                                {"height", jsonNumber(height)},
-                                {"pictureWidth", jsonNumber(pictureWidth)},
-                                {"pictureHeight", jsonNumber(pictureLines)},
-                                {"rows", jsonNumber(rows)},
-                                {"separators", jsonNumber(separators)},
-                                {"widthMm", millimetres(width, common.dpi)},
-                                {"heightMm", millimetres(height, common.dpi)}})
-                        .c_str());
+        JsonFields fields = commonJsonFields(type->title, data, 0, width, height, common.dpi);
+        fields.insert(fields.end(), {{"type", jsonString(type->name)},
+                                     {"pictureWidth", jsonNumber(pictureWidth)},
+                                     {"pictureHeight", jsonNumber(pictureLines)},
+                                     {"rows", jsonNumber(rows)},
+                                     {"separators", jsonNumber(separators)}});
+        if (!common.output.empty()) fields.push_back({"file", jsonString(common.output)});
+        std::printf("%s\n", jsonObject(fields).c_str());
         return kExitOk;
     }
-    std::printf("%s \"%s\": %d x %d dots (%s x %s mm at %d dpi), %d row%s, %d separator row%s\n",
-                type->title, printable(data).c_str(), width, height,
-                millimetres(width, common.dpi).c_str(), millimetres(height, common.dpi).c_str(),
-                common.dpi, rows, rows == 1 ? "" : "s", separators, separators == 1 ? "" : "s");
+    std::printf("%s\n", summaryLine(type->title, data, width, height, common.dpi).c_str());
+    std::printf("%d row%s, %d separator row%s\n", rows, rows == 1 ? "" : "s", separators,
+                separators == 1 ? "" : "s");
+    if (!common.output.empty()) std::printf("wrote %s\n", common.output.c_str());
     return kExitOk;
 }
 

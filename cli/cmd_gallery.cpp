@@ -54,7 +54,7 @@ constexpr GalleryEntry kGallery[] = {
     {"databar-stacked-omni", "GS1 DataBar Stacked Omnidirectional", Kind::Stacked,
      BARSIZE_SUB_STACKED_OMNI, "0950110153000"},
     {"databar-expanded-stacked", "GS1 DataBar Expanded Stacked", Kind::Stacked,
-     BARSIZE_SUB_EXPANDED_STACKED, "(01)09501101530003(10)ABC123(15)251231"},
+     BARSIZE_SUB_EXPANDED_STACKED, "(01)09501101530003(15)251231(10)ABC123"},
 };
 
 const char *const kUsage =
@@ -67,7 +67,7 @@ const char *const kUsage =
 DrawnSymbol draw(const GalleryEntry &e) {
     switch (e.kind) {
         case Kind::Linear:
-            return drawLinearSymbol(e.code, e.data, e.code >= 75 ? 2 : 2, 60);
+            return drawLinearSymbol(e.code, e.data, 2, 60);
         case Kind::Qr: {
             const QrParams params = {static_cast<uint16_t>(e.code == 1 ? 49 : 50), 4, 49};
             return drawQrSymbol(e.data, params);

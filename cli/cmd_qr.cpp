@@ -117,18 +117,8 @@ int runQr(const Args &args) {
                                              BARSIZE_QRCODE, 0, &params, &width, &height,
                                              &status, &image);
     const char levelName = "LMQH"[level];
-    if (result != 0) {
-        if (common.json) {
-            std::printf("%s\n", jsonObject({{"model", jsonNumber(model)},
-                                            {"level", jsonString(std::string(1, levelName))},
-                                            {"status", jsonNumber(status)},
-                                            {"message", jsonString(statusText(status))}})
-                                    .c_str());
-        } else {
-            std::fprintf(stderr, "barsize qr: %s (status %d)\n", statusText(status).c_str(), status);
-        }
-        return kExitRefused;
-    }
+    if (result != 0)
+        return reportRefusal("qr", common, "QR Code", data, status, statusText(status));
 
     const int version = qrcode::qrState.versionIndex + 1;
     const long dotsWide = static_cast<uint16_t>(width), dotsHigh = static_cast<uint16_t>(height);
@@ -145,26 +135,21 @@ int runQr(const Args &args) {
         }
     }
     if (common.json) {
-        std::printf("%s\n", jsonObject({{"model", jsonNumber(model)},
-                                        {"level", jsonString(std::string(1, levelName))},
-                                        {"version", jsonNumber(version)},
-                                        {"modules", jsonNumber(image.width)},
-                                        {"moduleSize", jsonNumber(image.scaleX)},
-                                        {"width", jsonNumber(dotsWide)},
-                                        {"height", jsonNumber(dotsHigh)},
-                                        {"widthMm", millimetres(dotsWide, common.dpi)},
-                                        {"heightMm", millimetres(dotsHigh, common.dpi)},
-                                        {"dpi", jsonNumber(common.dpi)},
-                                        {"segments", segmentsJson},
-                                        {"status", jsonNumber(0)}})
-                                .c_str());
+        JsonFields fields = commonJsonFields("QR Code", data, 0, dotsWide, dotsHigh, common.dpi);
+        fields.insert(fields.end(), {{"model", jsonNumber(model)},
+                                     {"level", jsonString(std::string(1, levelName))},
+                                     {"version", jsonNumber(version)},
+                                     {"modules", jsonNumber(image.width)},
+                                     {"moduleSize", jsonNumber(image.scaleX)},
+                                     {"segments", segmentsJson}});
+        if (!common.output.empty()) fields.push_back({"file", jsonString(common.output)});
+        std::printf("%s\n", jsonObject(fields).c_str());
         return kExitOk;
     }
-    std::printf("QR Code Model %ld, level %c: version %d, %d x %d modules of %d dots\n", model,
-                levelName, version, image.width, image.height, image.scaleX);
-    std::printf("size: %ld x %ld dots (%s x %s mm at %d dpi; the height counts %d dots of margin)\n",
-                dotsWide, dotsHigh, millimetres(dotsWide, common.dpi).c_str(),
-                millimetres(dotsHigh, common.dpi).c_str(), common.dpi,
+    const std::string title = "QR Code Model " + std::to_string(model) + ", level " + levelName;
+    std::printf("%s\n", summaryLine(title, data, dotsWide, dotsHigh, common.dpi).c_str());
+    std::printf("version %d, %d x %d modules of %d dots; the height counts %d dots of margin\n",
+                version, image.width, image.height, image.scaleX,
                 image.extraTopRows + image.extraBottomRows);
     std::printf("segments: %s\n", segmentsText.c_str());
     if (!common.output.empty()) std::printf("wrote %s\n", common.output.c_str());

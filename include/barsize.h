@@ -116,7 +116,6 @@ enum {
     BARSIZE_E_DATABAR_ELEMENT_STRING = -15,/* code 78: the element string was rejected */
     BARSIZE_E_DATABAR_DIGITS = -20,        /* codes 75 to 77: a byte is not a digit */
     BARSIZE_E_DATABAR_TOO_LONG = -16       /* code 78: more than 255 data bytes (length as unsigned 32 bits) */
-    /* DATABAR_LINEAR_STATUS */
 };
 
 /* Every export: a pointer the call needs is null (data with a non-zero
@@ -124,17 +123,31 @@ enum {
  * when outStatus itself is not null. */
 enum { BARSIZE_E_NULL_POINTER = -99 };
 
-/* Two-dimensional calls: result and outStatus */
+/* Two-dimensional calls (getBarCodeWidth2D, get2DBarCodeWidth and the
+ * shortcuts): the result is negative and outStatus holds the status. */
 enum {
     BARSIZE_E_2D_UNSUPPORTED = -1          /* symbology or sub-type not a 2D code (result -1, status -1) */
-    /* PDF417_STATUS */
-    /* QR Code (symbology 49): result -1 with one of these in outStatus */
-    , BARSIZE_E_QR_NO_DATA = -2            /* no data: length 0 or a multiple of 65,536 */
-    , BARSIZE_E_QR_TOO_LONG = -3           /* more than 7,089 bytes (low 16 bits of length) */
-    , BARSIZE_E_QR_TOO_MANY_SEGMENTS = -4  /* the data changes mode so often that over 200 segments are needed */
-    , BARSIZE_E_QR_TOO_BIG = -5            /* no version of the chosen model holds the data at that level */
-    /* DATABAR_STACKED_STATUS */
-    ,
+};
+
+/* PDF417 (symbology 48): result -1 with one of these in outStatus */
+enum {
+    BARSIZE_E_PDF417_NO_DATA = -4,         /* no data: length 0 or above 65,532 (low 16 bits of length) */
+    BARSIZE_E_PDF417_NO_LAYOUT = -7,       /* no rows and columns within the limits hold the symbol */
+    BARSIZE_E_PDF417_TOO_LONG = -11,       /* the data does not fit in the symbol's capacity */
+    BARSIZE_E_PDF417_NO_ROOM = -17         /* error correction would leave fewer than two codewords for data */
+};
+
+/* QR Code (symbology 49): result -1 with one of these in outStatus */
+enum {
+    BARSIZE_E_QR_NO_DATA = -2,             /* no data: length 0 or a multiple of 65,536 */
+    BARSIZE_E_QR_TOO_LONG = -3,            /* more than 7,089 bytes (low 16 bits of length) */
+    BARSIZE_E_QR_TOO_MANY_SEGMENTS = -4,   /* the data changes mode so often that over 200 segments are needed */
+    BARSIZE_E_QR_TOO_BIG = -5              /* no version of the chosen model holds the data at that level */
+};
+
+/* Stacked GS1 DataBar (symbology 51): outStatus holds one of these and the
+ * result is the same value, except for rejected data (-6), whose result is -1 */
+enum {
     BARSIZE_E_STACKED_RASTER = -3,         /* stacked DataBar: the symbol's raster would be empty or too large */
     BARSIZE_E_STACKED_TYPE = -4,           /* stacked DataBar: the symbol type cannot be built */
     BARSIZE_E_STACKED_DATA = -6,           /* stacked DataBar: data rejected (72/73: fewer than 13 leading digits;

@@ -19,21 +19,31 @@ void failNextBlockAllocation(int32_t errorCode) { forcedFailure = errorCode; }
 
 #if defined(_WIN32)
 
+// The positive code a failed hand-over returns.
+static int32_t lastError() {
+    const int32_t error =
+        forcedFailure != 0 ? forcedFailure : static_cast<int32_t>(GetLastError());
+    forcedFailure = 0;
+    return error > 0 ? error : static_cast<int32_t>(ERROR_NOT_ENOUGH_MEMORY);
+}
+
 int32_t handOverRaster(void *slot, const uint8_t *bytes, uint32_t size) {
     HGLOBAL handle = nullptr;
     if (forcedFailure == 0) handle = GlobalAlloc(GMEM_MOVEABLE, size);
     *static_cast<HGLOBAL *>(slot) = handle;
-    if (handle == nullptr) {
-        const int32_t error =
-            forcedFailure != 0 ? forcedFailure : static_cast<int32_t>(GetLastError());
-        forcedFailure = 0;
-        return error > 0 ? error : static_cast<int32_t>(ERROR_NOT_ENOUGH_MEMORY);
-    }
+    if (handle == nullptr) return lastError();
+    if (size == 0) return 0;
     void *target = GlobalLock(handle);
-    if (target != nullptr) {
-        if (size != 0) std::memcpy(target, bytes, size);
-        GlobalUnlock(handle);
+    if (target == nullptr) {
+        // A block without the raster in it is no hand-over: give it back and
+        // report the failure like a failed allocation.
+        const int32_t error = lastError();
+        GlobalFree(handle);
+        *static_cast<HGLOBAL *>(slot) = nullptr;
+        return error;
     }
+    std::memcpy(target, bytes, size);
+    GlobalUnlock(handle);
     return 0;
 }
 

@@ -5,6 +5,7 @@
 #include "databar/databar.h"
 #include "interface/caller_block.h"
 #include "interface/library_lock.h"
+#include "interface/record_layout.h"
 #include "linear/linear.h"
 #include "pdf417/pdf417.h"
 #include "qrcode/qrcode.h"

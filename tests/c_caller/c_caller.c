@@ -1,5 +1,6 @@
 /* A C caller of the shared library: the header compiles as C and every
- * export links. Prints nothing on success. */
+ * export links (on Windows through the import library, by the decorated
+ * __stdcall names the header produces). Prints nothing on success. */
 #include <stdio.h>
 
 #include "barsize.h"
@@ -33,7 +34,9 @@ int main(void) {
     (void)getQRCodeWidth("12345", 5, 50, 4, 48);
     (void)getPDF417Width("ABC", 3, 0, 0, 2, 3, 0, 1, 0);
     (void)getPDF417Height("ABC", 3, 0, 0, 2, 3, 0, 1, 0);
+#if !defined(_WIN32)
     (void)barsizeBlockSize(NULL);
     barsizeBlockFree(NULL);
+#endif
     return failures == 0 ? 0 : 1;
 }

@@ -1,44 +1,29 @@
 // The databar subcommand: figures, exit codes and the picture it writes.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
 
 #include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <string>
 
+#include "support/cli_runner.h"
+
 namespace {
 
-struct CliRun {
-    int exitCode;
-    std::string output;
-};
+using barsize::test::CliRun;
 
-CliRun runCli(const std::string &arguments) {
-    const std::string command = std::string(BARSIZE_CLI) + " databar " + arguments + " 2>&1";
-    FILE *pipe = popen(command.c_str(), "r");
-    CliRun run = {-1, ""};
-    if (pipe == nullptr) return run;
-    char buffer[512];
-    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) run.output += buffer;
-    const int status = pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
+CliRun runCli(const std::string &arguments) { return barsize::test::runCli("databar " + arguments); }
 
 TEST(DataBarCli, FiguresAndExitCodes) {
-    struct Case { const char *arguments; int exitCode; const char *expected; };
+    struct Case { const char *arguments; int exitCode; const char *expected; const char *also = nullptr; };
     const Case cases[] = {
         {"omni 0950110153000 --json --module 2",
-         0, "\"width\": 192, \"height\": 162, \"pictureWidth\": 192, \"pictureHeight\": 162, "
-            "\"rows\": 1, \"separators\": 0"},
+         0, "\"width\": 192, \"height\": 162, \"widthMm\"", "\"pictureWidth\": 192, \"pictureHeight\": 162, \"rows\": 1, \"separators\": 0"},
         {"stacked 0950110153000 --json",
-         0, "\"width\": 150, \"height\": 115, \"pictureWidth\": 150, \"pictureHeight\": 99, "
-            "\"rows\": 2, \"separators\": 1"},
+         0, "\"width\": 150, \"height\": 115, \"widthMm\"", "\"pictureWidth\": 150, \"pictureHeight\": 99, \"rows\": 2, \"separators\": 1"},
         {"stacked-omni 0950110153000 --json --module 1",
-         0, "\"width\": 50, \"height\": 85, \"pictureWidth\": 50, \"pictureHeight\": 69, "
-            "\"rows\": 2, \"separators\": 3"},
+         0, "\"width\": 50, \"height\": 85, \"widthMm\"", "\"pictureWidth\": 50, \"pictureHeight\": 69, \"rows\": 2, \"separators\": 3"},
         {"truncated 095011015300", 1, "13 digits"},
         {"stacked 09501101530A0", 1, "status -6"},
         {"square 0950110153000", 2, "unknown type"},
@@ -48,6 +33,9 @@ TEST(DataBarCli, FiguresAndExitCodes) {
         const CliRun run = runCli(c.arguments);
         EXPECT_EQ(run.exitCode, c.exitCode) << c.arguments << "\n" << run.output;
         EXPECT_NE(run.output.find(c.expected), std::string::npos) << c.arguments << "\n" << run.output;
+        if (c.also != nullptr) {
+            EXPECT_NE(run.output.find(c.also), std::string::npos) << c.arguments << "\n" << run.output;
+        }
     }
 }
 

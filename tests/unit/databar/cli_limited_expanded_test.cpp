@@ -2,54 +2,23 @@
 // and a written picture that reads back.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
 
 #include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <string>
 
+#include "support/cli_runner.h"
 #include "support/decoder.h"
 
 namespace {
 
-struct CliRun {
-    int exitCode;
-    std::string output;
-};
+using barsize::test::CliRun;
 
-CliRun runDatabarCli(const std::string &arguments) {
-    const std::string command = std::string(BARSIZE_CLI) + " databar " + arguments + " 2>&1";
-    FILE *pipe = popen(command.c_str(), "r");
-    CliRun run = {-1, ""};
-    if (pipe == nullptr) return run;
-    char buffer[512];
-    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) run.output += buffer;
-    const int status = pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
+CliRun runDatabarCli(const std::string &arguments) { return barsize::test::runCli("databar " + arguments); }
 
-// A binary PBM (P4) as a test raster.
 barsize::test::TestRaster readPbm(const std::string &path, const std::string &format) {
-    std::ifstream in(path, std::ios::binary);
-    std::string magic;
-    barsize::test::TestRaster raster;
-    in >> magic >> raster.width >> raster.height;
-    in.get();
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    const int rowBytes = (raster.width + 7) / 8;
-    for (int y = 0; y < raster.height; ++y) {
-        for (int x = 0; x < raster.width; ++x) {
-            const size_t at = static_cast<size_t>(y * rowBytes + x / 8);
-            const bool dark = magic == "P4" && at < bytes.size() &&
-                              ((static_cast<uint8_t>(bytes[at]) >> (7 - x % 8)) & 1) != 0;
-            raster.dark.push_back(dark ? 1 : 0);
-        }
-    }
-    raster.format = format;
-    raster.scale = 2;
-    return raster;
+    return barsize::test::readPbm(path, format, 4, 10);
 }
 
 TEST(DataBarLimitedExpandedCli, FiguresAndExitCodes) {
@@ -57,17 +26,15 @@ TEST(DataBarLimitedExpandedCli, FiguresAndExitCodes) {
         const char *arguments;
         int exitCode;
         const char *expected;
+        const char *also = nullptr;
     };
     const Case cases[] = {
         {"limited 0950110153000 --json --module 1", 0,
-         "\"width\": 74, \"height\": 162, \"pictureWidth\": 74, \"pictureHeight\": 162, "
-         "\"rows\": 1, \"separators\": 0"},
+         "\"width\": 74, \"height\": 162, \"widthMm\"", "\"pictureWidth\": 74, \"pictureHeight\": 162, \"rows\": 1, \"separators\": 0"},
         {"expanded '(01)09501101530003' --json --module 1", 0,
-         "\"width\": 134, \"height\": 162, \"pictureWidth\": 134, \"pictureHeight\": 162, "
-         "\"rows\": 1, \"separators\": 0"},
+         "\"width\": 134, \"height\": 162, \"widthMm\"", "\"pictureWidth\": 134, \"pictureHeight\": 162, \"rows\": 1, \"separators\": 0"},
         {"expanded-stacked '(01)09501101530003(10)AB{1(21)123' --json --row-width 300 --module 2", 0,
-         "\"width\": 204, \"height\": 232, \"pictureWidth\": 204, \"pictureHeight\": 216, "
-         "\"rows\": 3, \"separators\": 6"},
+         "\"width\": 204, \"height\": 232, \"widthMm\"", "\"pictureWidth\": 204, \"pictureHeight\": 216, \"rows\": 3, \"separators\": 6"},
         {"limited 2000000000000", 1, "could not be built"},
         {"expanded '(10)AB$'", 1, "element string was rejected"},
         {"expanded-stacked '(10)AB$'", 1, "status -6"},
@@ -78,6 +45,9 @@ TEST(DataBarLimitedExpandedCli, FiguresAndExitCodes) {
         const CliRun run = runDatabarCli(c.arguments);
         EXPECT_EQ(run.exitCode, c.exitCode) << c.arguments << "\n" << run.output;
         EXPECT_NE(run.output.find(c.expected), std::string::npos) << c.arguments << "\n" << run.output;
+        if (c.also != nullptr) {
+            EXPECT_NE(run.output.find(c.also), std::string::npos) << c.arguments << "\n" << run.output;
+        }
     }
 }
 

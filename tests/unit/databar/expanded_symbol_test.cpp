@@ -2,6 +2,8 @@
 // symbol read back by the decoder to exactly its element string.
 #include <gtest/gtest.h>
 
+#include "support/zint_oracle.h"
+
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -78,18 +80,8 @@ const std::vector<std::string> &elementStrings() {
 
 // The modules of zint's single-row Expanded symbol, '1' = bar.
 std::string zintModules(const std::string &bracketed) {
-    const std::string command = "zint -b 31 --dump -d '" + bracketed + "' 2>/dev/null";
-    FILE *pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) return "";
-    std::string modules;
-    int c;
-    while ((c = std::fgetc(pipe)) != EOF) {
-        const int nibble = (c >= '0' && c <= '9') ? c - '0' : (c >= 'A' && c <= 'F') ? c - 'A' + 10 : -1;
-        if (nibble < 0) continue;
-        for (int bit = 3; bit >= 0; --bit) modules += ((nibble >> bit) & 1) ? '1' : '0';
-    }
-    pclose(pipe);
-    return modules;
+    const std::vector<std::string> rows = barsize::test::zintRows("-b 31", bracketed);
+    return rows.empty() ? "" : rows[0];
 }
 
 std::string firstLine(const EngineRun &run) {

@@ -3,6 +3,8 @@
 // used; an independent encoder draws the same module rows.
 #include <gtest/gtest.h>
 
+#include "support/zint_oracle.h"
+
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -77,28 +79,9 @@ TEST(DataBarOracle, EveryOmniFamilySymbolDecodes) {
     }
 }
 
-// Module rows (hex, as the independent encoder dumps them) of an item.
+// Module rows of an item as the independent encoder draws them.
 std::vector<std::string> independentRows(int symbology, const std::string &item) {
-    const std::string command =
-        "zint -b " + std::to_string(symbology) + " --dump -d " + item + " 2>/dev/null";
-    std::vector<std::string> rows;
-    FILE *pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) return rows;
-    char line[512];
-    while (std::fgets(line, sizeof line, pipe) != nullptr) {
-        std::string bits;
-        for (const char *p = line; *p != 0; ++p) {
-            const char c = *p;
-            int v = -1;
-            if (c >= '0' && c <= '9') v = c - '0';
-            if (c >= 'A' && c <= 'F') v = c - 'A' + 10;
-            if (v < 0) continue;
-            for (int b = 3; b >= 0; --b) bits += (v >> b) & 1 ? '1' : '0';
-        }
-        rows.push_back(bits);
-    }
-    pclose(pipe);
-    return rows;
+    return barsize::test::zintRows("-b " + std::to_string(symbology), item);
 }
 
 bool independentEncoderPresent() { return std::system("zint --version >/dev/null 2>&1") == 0; }

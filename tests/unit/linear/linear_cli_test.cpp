@@ -3,7 +3,6 @@
 // told in words with the byte at fault.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
 
 #include <cstdio>
 #include <fstream>
@@ -11,50 +10,14 @@
 #include <string>
 #include <vector>
 
+#include "support/cli_runner.h"
 #include "support/decoder.h"
 
 namespace {
 
-struct CliRun {
-    int exitCode;
-    std::string output;  // stdout and stderr
-};
-
-CliRun runCli(const std::string &arguments) {
-    const std::string command = std::string(BARSIZE_CLI) + " " + arguments + " 2>&1";
-    FILE *pipe = popen(command.c_str(), "r");
-    CliRun run{-1, ""};
-    if (pipe == nullptr) return run;
-    char buffer[4096];
-    size_t got;
-    while ((got = fread(buffer, 1, sizeof buffer, pipe)) > 0) run.output.append(buffer, got);
-    const int status = pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
-
-// A P4 picture as a raster; width 0 if it cannot be read.
-barsize::test::TestRaster readPbm(const std::string &path, const std::string &format) {
-    barsize::test::TestRaster r;
-    std::ifstream in(path, std::ios::binary);
-    std::string magic;
-    int width = 0, height = 0;
-    in >> magic >> width >> height;
-    in.get();
-    if (magic != "P4" || width <= 0 || height <= 0) return r;
-    const std::vector<char> bytes((std::istreambuf_iterator<char>(in)), {});
-    const int rowBytes = (width + 7) / 8;
-    if (bytes.size() != static_cast<size_t>(rowBytes) * height) return r;
-    r.width = width;
-    r.height = height;
-    r.quietZone = 0;  // the picture has its own
-    r.scale = 2;
-    r.format = format;
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            r.dark.push_back((static_cast<unsigned char>(bytes[y * rowBytes + x / 8]) >> (7 - x % 8)) & 1);
-    return r;
-}
+using barsize::test::CliRun;
+using barsize::test::readPbm;
+using barsize::test::runCli;
 
 TEST(LinearCli, RenderDrawsTheSymbolAtItsWidthAndItScans) {
     const struct {
@@ -122,7 +85,7 @@ TEST(LinearCli, StatusesInWords) {
         {"width code128 --escapes '{BA\\x90'", 1, "Code 128 data holds a byte above 127: \\x90 at byte 3"},
         {"render code39 abc -o /dev/null.png", 1, "'a' at byte 0"},
         {"render code39 ABC", 2, "missing -o FILE"},
-        {"render databar-omni 0001234567890 -o x.png", 2, "not drawn here"},
+        {"render qr 12345 -o x.png", 2, "not a linear symbology"},
         {"render code39 ABC --module 7 -o x.png", 2, "module width must be 2 to 6 dots"},
     };
     for (const auto &c : cases) {

@@ -5,27 +5,14 @@
 #include <fstream>
 #include <sstream>
 #include <string>
-#include <sys/wait.h>
+
+#include "support/cli_runner.h"
 
 namespace {
 
-struct CliRun {
-    int exitCode;
-    std::string out;
-};
+using barsize::test::CliRun;
 
-CliRun runCli(const std::string &arguments) {
-    const std::string command = std::string(BARSIZE_CLI) + " qr " + arguments + " 2>/dev/null";
-    CliRun run{-1, ""};
-    FILE *pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) return run;
-    char buffer[4096];
-    size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
-    const int status = pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
+CliRun runCli(const std::string &arguments) { return barsize::test::runCli("qr " + arguments); }
 
 TEST(QrCli, ReportsGeometryAndSegments) {
     struct Case {
@@ -35,8 +22,9 @@ TEST(QrCli, ReportsGeometryAndSegments) {
     };
     const Case cases[] = {
         {"12345 --module 4 --json", 0,
-         "\"version\": 1, \"modules\": 21, \"moduleSize\": 4, \"width\": 84, \"height\": 95"},
-        {"abc123DEF --model 1 --level q", 0, "QR Code Model 1, level Q: version 1"},
+         "\"width\": 84, \"height\": 95, \"widthMm\": 10.5, \"heightMm\": 11.9, \"dpi\": 203, "
+         "\"model\": 2, \"level\": \"L\", \"version\": 1, \"modules\": 21, \"moduleSize\": 4"},
+        {"abc123DEF --model 1 --level q", 0, "QR Code Model 1, level Q \"abc123DEF\": 84 x 95 dots"},
         {"abc123DEF --json", 0, "[{\"mode\": \"byte\", \"characters\": 3, \"bytes\": 3},"
                                 "{\"mode\": \"alphanumeric\", \"characters\": 6, \"bytes\": 6}]"},
         {"'\\x82\\xA0\\x82\\xA2' --escapes", 0, "segments: kanji 2"},
@@ -48,7 +36,7 @@ TEST(QrCli, ReportsGeometryAndSegments) {
     for (const Case &c : cases) {
         const CliRun run = runCli(c.arguments);
         EXPECT_EQ(run.exitCode, c.exitCode) << c.arguments;
-        EXPECT_NE(run.out.find(c.expected), std::string::npos) << c.arguments << "\n" << run.out;
+        EXPECT_NE(run.output.find(c.expected), std::string::npos) << c.arguments << "\n" << run.output;
     }
 }
 

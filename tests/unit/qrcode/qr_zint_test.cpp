@@ -3,6 +3,8 @@
 // mode each.
 #include <gtest/gtest.h>
 
+#include "support/zint_oracle.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -17,33 +19,13 @@ namespace {
 
 using qrcode::qrState;
 
-bool haveZint() { return std::system("zint --version > /dev/null 2>&1") == 0; }
+bool haveZint() { return barsize::test::zintAvailable(); }
 
 // zint's matrix, one string of '0'/'1' per row; empty on failure.
 std::vector<std::string> zintMatrix(const std::string &utf8, int version, int level) {
-    const std::string path = ::testing::TempDir() + "qr_zint_input.txt";
-    std::ofstream(path, std::ios::binary) << utf8;
-    const std::string command = "zint --barcode=58 --vers=" + std::to_string(version) +
-                                " --secure=" + std::to_string(level + 1) +
-                                " --mask=0 --dump -i " + path + " 2>/dev/null";
-    std::vector<std::string> rows;
-    FILE *pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) return rows;
-    char line[512];
-    while (std::fgets(line, sizeof line, pipe) != nullptr) {
-        std::string bits;
-        for (const char *p = line; *p; ++p) {
-            const char c = *p;
-            int v = -1;
-            if (c >= '0' && c <= '9') v = c - '0';
-            if (c >= 'A' && c <= 'F') v = c - 'A' + 10;
-            if (v < 0) continue;
-            for (int b = 3; b >= 0; --b) bits += ((v >> b) & 1) ? '1' : '0';
-        }
-        if (!bits.empty()) rows.push_back(bits);
-    }
-    pclose(pipe);
-    return rows;
+    return barsize::test::zintRows("--barcode=58 --vers=" + std::to_string(version) +
+                                       " --secure=" + std::to_string(level + 1) + " --mask=0",
+                                   utf8);
 }
 
 // Shift JIS hiragana 0x829F + i, and the same characters in UTF-8 (U+3041 + i).

@@ -1,0 +1,16 @@
+# Cross build for 64-bit Windows: the same DLL for x86_64, which runs under wine64 here.
+# The -posix compilers are used by name: the -win32 variant has no std::mutex.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+
+set(BARSIZE_MINGW_PREFIX x86_64-w64-mingw32)
+set(CMAKE_C_COMPILER ${BARSIZE_MINGW_PREFIX}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${BARSIZE_MINGW_PREFIX}-g++-posix)
+set(CMAKE_RC_COMPILER ${BARSIZE_MINGW_PREFIX}-windres)
+set(CMAKE_DLLTOOL ${BARSIZE_MINGW_PREFIX}-dlltool)
+
+set(CMAKE_FIND_ROOT_PATH /usr/${BARSIZE_MINGW_PREFIX})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)

@@ -1,0 +1,104 @@
+#include "pdf417/error_correction.h"
+
+namespace barsize::pdf417 {
+
+namespace {
+
+constexpr uint32_t kPrime = 929;
+
+// Generator polynomials of all nine levels, back to back: level L starts at
+// 2^(L+1) - 2 and holds the 2^(L+1) coefficients of x^0 .. x^(k-1) of the
+// product of (x - 3^i), i = 1..k, modulo 929.
+struct GeneratorTable {
+    uint16_t coefficients[1022];
+};
+
+constexpr GeneratorTable makeGenerators() {
+    GeneratorTable table = {};
+    for (int level = 0; level <= kMaxLevel; ++level) {
+        const int k = 2 << level;
+        uint32_t poly[513] = {};  // poly[j]: coefficient of x^j
+        poly[0] = 1;
+        uint32_t root = 1;
+        for (int i = 1; i <= k; ++i) {
+            root = root * 3 % kPrime;
+            // Multiply by (x - root).
+            for (int j = i; j >= 1; --j)
+                poly[j] = (poly[j - 1] + kPrime * kPrime - poly[j] * root % kPrime) % kPrime;
+            poly[0] = (kPrime - poly[0] * root % kPrime) % kPrime;
+        }
+        for (int j = 0; j < k; ++j)
+            table.coefficients[k - 2 + j] = static_cast<uint16_t>(poly[j]);
+    }
+    return table;
+}
+
+constexpr GeneratorTable kGenerators = makeGenerators();
+
+static_assert(kGenerators.coefficients[0] == 27 && kGenerators.coefficients[1] == 917,
+              "level 0 generator");
+static_assert(kGenerators.coefficients[2] == 522 && kGenerators.coefficients[5] == 809,
+              "level 1 generator");
+
+// Smallest figure for each level 1..8 in ratio mode.
+constexpr uint16_t kLevelThresholds[9] = {0, 0, 4, 11, 21, 46, 101, 201, 401};
+
+uint16_t levelForFigure(uint16_t x) {
+    for (uint16_t level = kMaxLevel; level > 1; --level)
+        if (x >= kLevelThresholds[level]) return level;
+    return 1;
+}
+
+// The part of `total` that is error correction when it is r % of the data.
+uint16_t shareOfTotal(uint32_t total, uint32_t ratio) {
+    return static_cast<uint16_t>(total - total * 100 / (ratio + 100));
+}
+
+}  // namespace
+
+uint16_t generatorCoefficient(uint16_t level, uint16_t j) {
+    return kGenerators.coefficients[(2u << level) - 2 + j];
+}
+
+uint16_t capacityLevel(const Pdf417Settings &settings, uint16_t total) {
+    if (settings.ecByLevel) return settings.ecLevel;
+    return levelForFigure(shareOfTotal(total, settings.ecRatioPercent));
+}
+
+uint16_t symbolLevel(const Pdf417Settings &settings, uint16_t dataCount) {
+    if (settings.ecByLevel) return settings.ecLevel;
+    if (!settings.automatic)
+        return levelForFigure(shareOfTotal(
+            static_cast<uint32_t>(settings.rowLimit) * settings.columnLimit,
+            settings.ecRatioPercent));
+    const uint32_t x = (static_cast<uint32_t>(settings.ecRatioPercent) * dataCount + 50) / 100;
+    return levelForFigure(static_cast<uint16_t>(x));
+}
+
+void raiseLevel(const Pdf417Settings &settings, uint16_t &level, uint16_t &pads) {
+    if (!settings.raiseLevelToFill) return;
+    while (level < kMaxLevel) {
+        const uint16_t extra = ecCodewordCount(level);  // 2^(L+2) - 2^(L+1)
+        if (pads < extra) break;
+        pads = static_cast<uint16_t>(pads - extra);
+        ++level;
+    }
+}
+
+void appendEcCodewords(uint16_t *items, uint16_t itemCount, uint16_t level) {
+    const int k = 2 << level;
+    const uint16_t *a = kGenerators.coefficients + k - 2;
+    uint32_t e[512] = {};
+    for (uint16_t i = 0; i < itemCount; ++i) {
+        const uint32_t t = (items[i] + e[k - 1]) % kPrime;
+        for (int j = k - 1; j >= 1; --j)
+            e[j] = (e[j - 1] + kPrime * kPrime - t * a[j] % kPrime) % kPrime;
+        e[0] = (kPrime - t * a[0] % kPrime) % kPrime;
+    }
+    for (int j = 0; j < k; ++j) {
+        const uint32_t value = e[k - 1 - j] == 0 ? 0 : kPrime - e[k - 1 - j];
+        items[itemCount + j] = static_cast<uint16_t>(value);
+    }
+}
+
+}  // namespace barsize::pdf417
