@@ -14,8 +14,8 @@ constexpr int32_t countCombinations(int32_t n, int32_t r) {
     return static_cast<int32_t>(product);
 }
 
-// Every n below 32 (the element-width search never goes past 26 modules).
-constexpr int32_t kTableSize = 32;
+// Every n up to 26, the most modules one element-width search spans.
+constexpr int32_t kTableSize = 27;
 
 struct CombinationTable {
     int32_t value[kTableSize][kTableSize];
