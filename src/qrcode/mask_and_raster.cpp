@@ -73,7 +73,9 @@ void applyMask() {
 
 void packRaster() {
     const int n = qrState.moduleCount;
-    std::memset(qrState.rasterBuffer, 0, sizeof qrState.rasterBuffer);
+    // The scratch row and one row per module row; the rows below are no part
+    // of this symbol.
+    std::memset(qrState.rasterBuffer, 0, static_cast<size_t>(n + 1) * kRasterRowBytes);
     // Plane bytes hold the leftmost module in bit 0, raster bytes in bit 7.
     const int rowBytes = (n + 7) / 8;
     const uint8_t lastMask = n % 8 == 0 ? 0xFF : static_cast<uint8_t>(0xFF00u >> (n % 8));
