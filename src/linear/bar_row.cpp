@@ -8,24 +8,6 @@ BarRow barRow;
 
 namespace {
 
-// Advances the row by width dots, painting them when bar is set. Dots past
-// the image are counted but not painted.
-void advance(int32_t width, bool bar) {
-    if (bar) {
-        const int32_t end = barRow.position + width < kBarRowMaxDots ? barRow.position + width
-                                                                     : kBarRowMaxDots;
-        // Up to the end of the current byte at a time.
-        for (int32_t x = barRow.position; x < end;) {
-            const int bit = x & 7;
-            const int take = end - x < 8 - bit ? end - x : 8 - bit;
-            barRow.bits[x >> 3] =
-                static_cast<uint8_t>(barRow.bits[x >> 3] | ((0xFFu >> bit) & ~(0xFFu >> (bit + take))));
-            x += take;
-        }
-    }
-    barRow.position += width;
-}
-
 // Each byte of eight modules drawn at w dots per module, the first dot in
 // bit 63 (48 dots at most).
 constexpr int32_t kMaxTableModuleWidth = 6;
@@ -73,6 +55,27 @@ void paintDots(int32_t x, uint64_t dots) {
     std::memcpy(&word, out, 8);
     word |= bigEndianBytes(dots >> (x & 7));
     std::memcpy(out, &word, 8);
+}
+
+// Advances the row by width dots, painting them when bar is set. Dots past
+// the image are counted but not painted.
+void advance(int32_t width, bool bar) {
+    if (bar && width > 0 && width <= 56 && barRow.position >= 0 &&
+        barRow.position + 64 <= kBarRowMaxDots) {
+        paintDots(barRow.position, ~uint64_t{0} << (64 - width));
+    } else if (bar) {
+        const int32_t end = barRow.position + width < kBarRowMaxDots ? barRow.position + width
+                                                                     : kBarRowMaxDots;
+        // Up to the end of the current byte at a time.
+        for (int32_t x = barRow.position; x < end;) {
+            const int bit = x & 7;
+            const int take = end - x < 8 - bit ? end - x : 8 - bit;
+            barRow.bits[x >> 3] =
+                static_cast<uint8_t>(barRow.bits[x >> 3] | ((0xFFu >> bit) & ~(0xFFu >> (bit + take))));
+            x += take;
+        }
+    }
+    barRow.position += width;
 }
 
 int32_t elementWidth(bool wide) { return wide ? wideWidth(barRow.moduleWidth) : barRow.moduleWidth; }
