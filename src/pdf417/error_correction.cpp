@@ -40,6 +40,23 @@ static_assert(kGenerators.coefficients[0] == 27 && kGenerators.coefficients[1] =
 static_assert(kGenerators.coefficients[2] == 522 && kGenerators.coefficients[5] == 809,
               "level 1 generator");
 
+// The same coefficients negated modulo 929, as 32-bit numbers.
+struct MinusGeneratorTable {
+    uint32_t coefficients[1022];
+};
+
+constexpr MinusGeneratorTable makeMinusGenerators() {
+    MinusGeneratorTable table = {};
+    for (int i = 0; i < 1022; ++i)
+        table.coefficients[i] = (kPrime - kGenerators.coefficients[i]) % kPrime;
+    return table;
+}
+
+constexpr MinusGeneratorTable kMinusGenerators = makeMinusGenerators();
+
+// Two remainder registers for the largest level (512 codewords).
+uint32_t gRemainder[2][512];
+
 // Smallest figure for each level 1..8 in ratio mode.
 constexpr uint16_t kLevelThresholds[9] = {0, 0, 4, 11, 21, 46, 101, 201, 401};
 
@@ -87,17 +104,25 @@ void raiseLevel(const Pdf417Settings &settings, uint16_t &level, uint16_t &pads)
 
 void appendEcCodewords(uint16_t *items, uint16_t itemCount, uint16_t level) {
     const int k = 2 << level;
-    const uint16_t *a = kGenerators.coefficients + k - 2;
-    uint32_t e[512] = {};
+    const uint32_t *minusA = kMinusGenerators.coefficients + k - 2;
+    // The remainder register, shifted up by one place per data codeword into
+    // the other buffer. Its entries are kept unreduced: each is a sum of at
+    // most k products below 929 * 929, which fits 32 bits; only the top
+    // entry, which feeds back, is reduced on every step.
+    uint32_t *e = gRemainder[0];
+    uint32_t *next = gRemainder[1];
+    for (int j = 0; j < k; ++j) e[j] = 0;
     for (uint16_t i = 0; i < itemCount; ++i) {
-        const uint32_t t = (items[i] + e[k - 1]) % kPrime;
-        for (int j = k - 1; j >= 1; --j)
-            e[j] = (e[j - 1] + kPrime * kPrime - t * a[j] % kPrime) % kPrime;
-        e[0] = (kPrime - t * a[0] % kPrime) % kPrime;
+        const uint32_t t = (items[i] + e[k - 1] % kPrime) % kPrime;
+        next[0] = minusA[0] * t;
+        for (int j = 1; j < k; ++j) next[j] = e[j - 1] + minusA[j] * t;
+        uint32_t *swap = e;
+        e = next;
+        next = swap;
     }
     for (int j = 0; j < k; ++j) {
-        const uint32_t value = e[k - 1 - j] == 0 ? 0 : kPrime - e[k - 1 - j];
-        items[itemCount + j] = static_cast<uint16_t>(value);
+        const uint32_t remainder = e[k - 1 - j] % kPrime;
+        items[itemCount + j] = static_cast<uint16_t>(remainder == 0 ? 0 : kPrime - remainder);
     }
 }
 

@@ -24,11 +24,16 @@ uint16_t rowHeightDotsOf(const Pdf417Layout &layout, uint16_t moduleWidth) {
 
 void appendDots(RowRenderer &r, bool bar, uint32_t dots) {
     if (r.bitPosition + dots > kLineBytes * 8u) dots = kLineBytes * 8u - r.bitPosition;
-    if (bar)
-        for (uint32_t i = 0; i < dots; ++i) {
-            const uint32_t p = r.bitPosition + i;
-            r.line[p >> 3] = static_cast<uint8_t>(r.line[p >> 3] | (0x80u >> (p & 7)));
+    if (bar) {
+        // Up to the end of the current byte at a time.
+        const uint32_t end = r.bitPosition + dots;
+        for (uint32_t p = r.bitPosition; p < end;) {
+            const uint32_t bit = p & 7;
+            const uint32_t take = end - p < 8 - bit ? end - p : 8 - bit;
+            r.line[p >> 3] = static_cast<uint8_t>(r.line[p >> 3] | ((0xFFu >> bit) & ~(0xFFu >> (bit + take))));
+            p += take;
         }
+    }
     r.bitPosition += dots;
 }
 
@@ -39,7 +44,14 @@ void appendWidths(RowRenderer &r, const uint8_t *widths, int count) {
 // A symbol character: module 1 is a bar, modules 2..17 come from the pattern.
 void appendCodeword(RowRenderer &r, int cluster, uint16_t codeword) {
     const uint32_t modules = 0x10000u | kCodewordPatterns[cluster][codeword % 929];
-    for (int bit = 16; bit >= 0; --bit) appendDots(r, (modules >> bit) & 1u, r.moduleWidthDots);
+    // One run of equal modules at a time.
+    for (int bit = 16; bit >= 0;) {
+        const uint32_t bar = (modules >> bit) & 1u;
+        int run = 1;
+        while (bit - run >= 0 && ((modules >> (bit - run)) & 1u) == bar) ++run;
+        appendDots(r, bar != 0, static_cast<uint32_t>(run) * r.moduleWidthDots);
+        bit -= run;
+    }
 }
 
 void drawRow(RowRenderer &r, uint16_t row) {
