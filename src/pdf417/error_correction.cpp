@@ -1,5 +1,7 @@
 #include "pdf417/error_correction.h"
 
+#include <cstring>
+
 namespace barsize::pdf417 {
 
 namespace {
@@ -53,6 +55,22 @@ constexpr MinusGeneratorTable makeMinusGenerators() {
 }
 
 constexpr MinusGeneratorTable kMinusGenerators = makeMinusGenerators();
+
+// to[0..k) = from shifted up one place plus t times the coefficients, two
+// entries per 64-bit word: a product (below 2^20) never carries out of its
+// 32-bit half, and no entry reaches 2^32.
+void shiftAndAdd(uint32_t *to, const uint32_t *from, const uint32_t *minusA, uint32_t t, int k) {
+    to[0] = minusA[0] * t;
+    int j = 1;
+    for (; j + 1 < k; j += 2) {
+        uint64_t previous, coefficients;
+        std::memcpy(&previous, from + j - 1, 8);
+        std::memcpy(&coefficients, minusA + j, 8);
+        const uint64_t sum = previous + coefficients * t;
+        std::memcpy(to + j, &sum, 8);
+    }
+    for (; j < k; ++j) to[j] = from[j - 1] + minusA[j] * t;
+}
 
 // Two remainder registers for the largest level (512 codewords).
 uint32_t gRemainder[2][512];
@@ -114,8 +132,7 @@ void appendEcCodewords(uint16_t *items, uint16_t itemCount, uint16_t level) {
     for (int j = 0; j < k; ++j) e[j] = 0;
     for (uint16_t i = 0; i < itemCount; ++i) {
         const uint32_t t = (items[i] + e[k - 1] % kPrime) % kPrime;
-        next[0] = minusA[0] * t;
-        for (int j = 1; j < k; ++j) next[j] = e[j - 1] + minusA[j] * t;
+        shiftAndAdd(next, e, minusA, t, k);
         uint32_t *swap = e;
         e = next;
         next = swap;
