@@ -28,7 +28,7 @@ void registerPdf417Cases() {
         {"text 1000 bytes", receiptText(1000), 10, 2, 5},
         {"binary 1000 bytes", binaryBytes(1000), 14, 2, 5},
         {"numeric 2000 digits", digits(2000), 12, 2, 5},
-        {"largest: text 1800 bytes", upperText(1800), 30, 1, 2},
+        {"largest: text 1700 bytes (30 columns, 29 rows)", upperText(1700), 30, 1, 2},
     };
     for (const Pdf417Case &c : cases) {
         const std::string name = std::string("PDF417/") + c.name;
