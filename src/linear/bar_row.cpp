@@ -92,8 +92,32 @@ void resetBarRow(int32_t moduleWidth) {
 }
 
 int32_t appendElements(uint16_t pattern, int n) {
-    for (int i = 0; i < n && i < 16; ++i)
-        advance(elementWidth(((pattern >> (15 - i)) & 1) != 0), (i & 1) == 0);
+    if (n > 16) n = 16;
+    const int32_t narrow = barRow.moduleWidth;
+    const int32_t wide = wideWidth(narrow);
+    // Bars gathered into one word and written when it is full; the far end
+    // of the row goes dot by dot.
+    if (narrow >= 1 && wide <= 56 && barRow.position >= 0 &&
+        barRow.position + 16 * wide + 64 <= kBarRowMaxDots) {
+        uint64_t gathered = 0;
+        int32_t gatheredDots = 0;
+        int32_t gatheredStart = barRow.position;
+        for (int i = 0; i < n; ++i) {
+            const int32_t width = ((pattern >> (15 - i)) & 1) != 0 ? wide : narrow;
+            if (gatheredDots + width > 56) {
+                paintDots(gatheredStart, gathered);
+                gatheredStart += gatheredDots;
+                gathered = 0;
+                gatheredDots = 0;
+            }
+            if ((i & 1) == 0) gathered |= (~uint64_t{0} << (64 - width)) >> gatheredDots;
+            gatheredDots += width;
+        }
+        paintDots(gatheredStart, gathered);
+        barRow.position = gatheredStart + gatheredDots;
+        return barRow.position;
+    }
+    for (int i = 0; i < n; ++i) advance(elementWidth(((pattern >> (15 - i)) & 1) != 0), (i & 1) == 0);
     return barRow.position;
 }
 
