@@ -18,7 +18,7 @@ FUZZ_HARNESSES = linear two_d decode
 JOBS       ?= 2
 CMAKE_ARGS ?=
 
-DEBIAN_PACKAGES = cmake g++ make libgtest-dev libbenchmark-dev libpng-dev pkg-config zint clang libclang-rt-14-dev
+DEBIAN_PACKAGES = cmake g++ make libgtest-dev libbenchmark-dev libpng-dev pkg-config zint libzint-dev libqrencode-dev clang libclang-rt-14-dev
 
 .PHONY: all build demo test test-deps test-main test-asan test-windows test-tsan test-fuzz fuzz fuzz-build bench clean
 

@@ -2,7 +2,9 @@
 
 namespace barsize::databar {
 
-int32_t combinations(int32_t n, int32_t r) {
+namespace {
+
+constexpr int32_t countCombinations(int32_t n, int32_t r) {
     if (r < 0 || r > n) return 0;
     const int32_t big = r > n - r ? r : n - r;
     const int32_t small = r > n - r ? n - r : r;
@@ -10,6 +12,30 @@ int32_t combinations(int32_t n, int32_t r) {
     for (int32_t i = n; i > big; --i) product *= i;
     for (int32_t j = 1; j <= small; ++j) product /= j;
     return static_cast<int32_t>(product);
+}
+
+// Every n up to 26, the most modules one element-width search spans.
+constexpr int32_t kTableSize = 27;
+
+struct CombinationTable {
+    int32_t value[kTableSize][kTableSize];
+};
+
+constexpr CombinationTable makeCombinationTable() {
+    CombinationTable t{};
+    for (int32_t n = 0; n < kTableSize; ++n)
+        for (int32_t r = 0; r <= n; ++r) t.value[n][r] = countCombinations(n, r);
+    return t;
+}
+
+constexpr CombinationTable kCombinations = makeCombinationTable();
+
+}  // namespace
+
+int32_t combinations(int32_t n, int32_t r) {
+    if (r < 0 || r > n) return 0;
+    if (n < kTableSize) return kCombinations.value[n][r];
+    return countCombinations(n, r);
 }
 
 ElementWidthSet elementWidths(int32_t value, int32_t modules, int32_t elements, int32_t widest,

@@ -44,7 +44,9 @@ int32_t runDataBarPasses(const DataBarJob &job) {
     if (status < 0) return status;
     if (r.rasterSize < 1 || r.rasterSize > kRasterBytes) return kPassesRasterSize;
 
-    std::memset(gRaster, 0, sizeof gRaster);
+    // The drawing pass writes rasterSize bytes; the rest of the buffer is no
+    // part of this symbol.
+    std::memset(gRaster, 0, static_cast<size_t>(r.rasterSize));
     r.raster = gRaster;
     r.outputMode = kOutputDraw;
     status = runDataBarEngine(r);

@@ -30,11 +30,14 @@ void writeRun(LineWriter &line, bool dark, int64_t count) {
         line.tooLong = true;
         return;
     }
-    for (int64_t i = 0; i < count; ++i) {
+    // Up to the end of the pending byte at a time.
+    while (count > 0) {
         const int bit = static_cast<int>(line.pixels & 7);
-        if (dark) line.pending = static_cast<uint8_t>(line.pending | (0x80 >> bit));
-        ++line.pixels;
-        if (bit == 7) {
+        const int take = count < 8 - bit ? static_cast<int>(count) : 8 - bit;
+        if (dark) line.pending = static_cast<uint8_t>(line.pending | ((0xFFu >> bit) & ~(0xFFu >> (bit + take))));
+        line.pixels += take;
+        count -= take;
+        if (bit + take == 8) {
             storeByte(line, line.pixels / 8 - 1, line.pending);
             line.pending = 0;
         }

@@ -8,14 +8,72 @@ BarRow barRow;
 
 namespace {
 
+// Each byte of eight modules drawn at w dots per module, the first dot in
+// bit 63 (48 dots at most).
+constexpr int32_t kMaxTableModuleWidth = 6;
+
+struct ExpandedModules {
+    uint64_t dots[kMaxTableModuleWidth + 1][256];
+};
+
+constexpr ExpandedModules makeExpandedModules() {
+    ExpandedModules t{};
+    for (int w = 1; w <= kMaxTableModuleWidth; ++w)
+        for (int byte = 0; byte < 256; ++byte) {
+            uint64_t v = 0;
+            for (int m = 0; m < 8; ++m)
+                if ((byte >> (7 - m)) & 1)
+                    for (int d = 0; d < w; ++d) v |= uint64_t{1} << (63 - (m * w + d));
+            t.dots[w][byte] = v;
+        }
+    return t;
+}
+
+constexpr ExpandedModules kExpandedModules = makeExpandedModules();
+
+// The word whose bytes in memory order are v's bytes from the most
+// significant one down.
+inline uint64_t bigEndianBytes(uint64_t v) {
+#if defined(__GNUC__) && defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+    return __builtin_bswap64(v);
+#elif defined(__GNUC__) && defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_BIG_ENDIAN__
+    return v;
+#endif
+    uint8_t bytes[8];
+    for (int k = 0; k < 8; ++k) bytes[k] = static_cast<uint8_t>(v >> (56 - 8 * k));
+    uint64_t word;
+    std::memcpy(&word, bytes, 8);
+    return word;
+}
+
+// ORs dots (first dot in bit 63, at most 56 of them) into the row from dot x;
+// the caller keeps x + 64 inside the row.
+void paintDots(int32_t x, uint64_t dots) {
+    if (dots == 0) return;
+    uint8_t *out = barRow.bits + (x >> 3);
+    uint64_t word;
+    std::memcpy(&word, out, 8);
+    word |= bigEndianBytes(dots >> (x & 7));
+    std::memcpy(out, &word, 8);
+}
+
 // Advances the row by width dots, painting them when bar is set. Dots past
 // the image are counted but not painted.
 void advance(int32_t width, bool bar) {
-    if (bar) {
+    if (bar && width > 0 && width <= 56 && barRow.position >= 0 &&
+        barRow.position + 64 <= kBarRowMaxDots) {
+        paintDots(barRow.position, ~uint64_t{0} << (64 - width));
+    } else if (bar) {
         const int32_t end = barRow.position + width < kBarRowMaxDots ? barRow.position + width
                                                                      : kBarRowMaxDots;
-        for (int32_t x = barRow.position; x < end; ++x)
-            barRow.bits[x >> 3] = static_cast<uint8_t>(barRow.bits[x >> 3] | (0x80u >> (x & 7)));
+        // Up to the end of the current byte at a time.
+        for (int32_t x = barRow.position; x < end;) {
+            const int bit = x & 7;
+            const int take = end - x < 8 - bit ? end - x : 8 - bit;
+            barRow.bits[x >> 3] =
+                static_cast<uint8_t>(barRow.bits[x >> 3] | ((0xFFu >> bit) & ~(0xFFu >> (bit + take))));
+            x += take;
+        }
     }
     barRow.position += width;
 }
@@ -34,14 +92,57 @@ void resetBarRow(int32_t moduleWidth) {
 }
 
 int32_t appendElements(uint16_t pattern, int n) {
-    for (int i = 0; i < n && i < 16; ++i)
-        advance(elementWidth(((pattern >> (15 - i)) & 1) != 0), (i & 1) == 0);
+    if (n > 16) n = 16;
+    const int32_t narrow = barRow.moduleWidth;
+    const int32_t wide = wideWidth(narrow);
+    // Bars gathered into one word and written when it is full; the far end
+    // of the row goes dot by dot.
+    if (narrow >= 1 && wide <= 56 && barRow.position >= 0 &&
+        barRow.position + 16 * wide + 64 <= kBarRowMaxDots) {
+        uint64_t gathered = 0;
+        int32_t gatheredDots = 0;
+        int32_t gatheredStart = barRow.position;
+        for (int i = 0; i < n; ++i) {
+            const int32_t width = ((pattern >> (15 - i)) & 1) != 0 ? wide : narrow;
+            if (gatheredDots + width > 56) {
+                paintDots(gatheredStart, gathered);
+                gatheredStart += gatheredDots;
+                gathered = 0;
+                gatheredDots = 0;
+            }
+            if ((i & 1) == 0) gathered |= (~uint64_t{0} << (64 - width)) >> gatheredDots;
+            gatheredDots += width;
+        }
+        paintDots(gatheredStart, gathered);
+        barRow.position = gatheredStart + gatheredDots;
+        return barRow.position;
+    }
+    for (int i = 0; i < n; ++i) advance(elementWidth(((pattern >> (15 - i)) & 1) != 0), (i & 1) == 0);
     return barRow.position;
 }
 
 int32_t appendModules(uint16_t pattern, int n) {
-    for (int i = 0; i < n && i < 16; ++i)
-        advance(barRow.moduleWidth, ((pattern >> (15 - i)) & 1) != 0);
+    if (n > 16) n = 16;
+    if (n < 1) return barRow.position;
+    const int32_t w = barRow.moduleWidth;
+    const int32_t start = barRow.position;
+    const int32_t dots = n * w;
+    // Eight modules at a time, each as w dots from the table, written a
+    // word at a time; the far end of the row goes dot by dot.
+    if (w >= 1 && w <= kMaxTableModuleWidth && start >= 0 &&
+        start + dots + 64 <= kBarRowMaxDots) {
+        int32_t x = start;
+        for (int half = 0; half < 2 && half * 8 < n; ++half) {
+            const int modules = n - half * 8 < 8 ? n - half * 8 : 8;
+            const uint8_t eight = static_cast<uint8_t>(
+                (pattern >> (8 - half * 8)) & (0xFF00u >> modules) & 0xFFu);
+            paintDots(x, kExpandedModules.dots[w][eight]);
+            x += modules * w;
+        }
+        barRow.position = start + dots;
+        return barRow.position;
+    }
+    for (int i = 0; i < n; ++i) advance(w, ((pattern >> (15 - i)) & 1) != 0);
     return barRow.position;
 }
 

@@ -10,11 +10,7 @@ namespace barsize::linear {
 namespace {
 
 // Index of the byte in the 20-character set, or -1.
-int codabarIndex(uint8_t byte) {
-    for (int i = 0; i < 20; ++i)
-        if (static_cast<uint8_t>(kCodabarCharacters[i]) == byte) return i;
-    return -1;
-}
+int codabarIndex(uint8_t byte) { return kCodabarIndex.position[byte]; }
 
 bool isStartStop(uint8_t byte) { return byte >= 'A' && byte <= 'D'; }
 

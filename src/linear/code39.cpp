@@ -9,11 +9,7 @@ namespace barsize::linear {
 namespace {
 
 // Index of the byte in the 43-character set, or -1.
-int code39Index(uint8_t byte) {
-    for (int i = 0; i < 43; ++i)
-        if (static_cast<uint8_t>(kCode39Characters[i]) == byte) return i;
-    return -1;
-}
+int code39Index(uint8_t byte) { return kCode39Index.position[byte]; }
 
 }  // namespace
 

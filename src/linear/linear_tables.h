@@ -55,4 +55,19 @@ constexpr uint8_t kUpcEEndGuard = 0x54;    // 6 modules
 extern const uint8_t kEan13Parity[10];
 extern const uint8_t kUpcEParity[10];
 
+// Every byte's position in a character set, or -1: one lookup per data byte.
+struct CharacterIndex {
+    int8_t position[256];
+};
+
+constexpr CharacterIndex makeCharacterIndex(const char *set, int count) {
+    CharacterIndex t{};
+    for (int b = 0; b < 256; ++b) t.position[b] = -1;
+    for (int i = 0; i < count; ++i) t.position[static_cast<uint8_t>(set[i])] = static_cast<int8_t>(i);
+    return t;
+}
+
+constexpr CharacterIndex kCode39Index = makeCharacterIndex(kCode39Characters, 43);
+constexpr CharacterIndex kCodabarIndex = makeCharacterIndex(kCodabarCharacters, 20);
+
 }  // namespace barsize::linear

@@ -320,24 +320,37 @@ void encodeBytes(DataReader &r, CodewordList &list, CompactionState &state, uint
 // One numeric group of up to 44 digits, with the leading 1, in base 900.
 void encodeNumericGroup(DataReader &r, CodewordList &list, CompactionState &state,
                         uint32_t digitCount) {
-    uint8_t decimal[45];
+    // The number as limbs of six decimal digits, most significant first.
+    uint32_t limbs[8];
+    const uint32_t totalDigits = digitCount + 1;
+    uint32_t digitsInLimb = totalDigits % 6 == 0 ? 6 : totalDigits % 6;
     int length = 0;
-    decimal[length++] = 1;
-    for (uint32_t i = 0; i < digitCount; ++i)
-        decimal[length++] = static_cast<uint8_t>(next(r) - '0');
+    uint32_t limb = 1;
+    uint32_t filled = 1;
+    for (uint32_t i = 0; i < digitCount; ++i) {
+        if (filled == digitsInLimb) {
+            limbs[length++] = limb;
+            limb = 0;
+            filled = 0;
+            digitsInLimb = 6;
+        }
+        limb = limb * 10 + static_cast<uint32_t>(next(r) - '0');
+        ++filled;
+    }
+    limbs[length++] = limb;
     uint16_t base900[16];
     int produced = 0;
     int start = 0;
     while (start < length) {
-        // Divide the decimal number by 900; the remainder is the next digit.
+        // Divide by 900; the remainder is the next base-900 digit.
         uint32_t remainder = 0;
         for (int i = start; i < length; ++i) {
-            const uint32_t value = remainder * 10 + decimal[i];
-            decimal[i] = static_cast<uint8_t>(value / 900);
+            const uint32_t value = remainder * 1000000u + limbs[i];  // below 9 * 10^8
+            limbs[i] = value / 900;
             remainder = value % 900;
         }
         base900[produced++] = static_cast<uint16_t>(remainder);
-        while (start < length && decimal[start] == 0) ++start;
+        while (start < length && limbs[start] == 0) ++start;
     }
     for (int i = produced - 1; i >= 0; --i) append(list, state, base900[i]);
 }

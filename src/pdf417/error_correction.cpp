@@ -1,5 +1,7 @@
 #include "pdf417/error_correction.h"
 
+#include <cstring>
+
 namespace barsize::pdf417 {
 
 namespace {
@@ -39,6 +41,39 @@ static_assert(kGenerators.coefficients[0] == 27 && kGenerators.coefficients[1] =
               "level 0 generator");
 static_assert(kGenerators.coefficients[2] == 522 && kGenerators.coefficients[5] == 809,
               "level 1 generator");
+
+// The same coefficients negated modulo 929, as 32-bit numbers.
+struct MinusGeneratorTable {
+    uint32_t coefficients[1022];
+};
+
+constexpr MinusGeneratorTable makeMinusGenerators() {
+    MinusGeneratorTable table = {};
+    for (int i = 0; i < 1022; ++i)
+        table.coefficients[i] = (kPrime - kGenerators.coefficients[i]) % kPrime;
+    return table;
+}
+
+constexpr MinusGeneratorTable kMinusGenerators = makeMinusGenerators();
+
+// to[0..k) = from shifted up one place plus t times the coefficients, two
+// entries per 64-bit word: a product (below 2^20) never carries out of its
+// 32-bit half, and no entry reaches 2^32.
+void shiftAndAdd(uint32_t *to, const uint32_t *from, const uint32_t *minusA, uint32_t t, int k) {
+    to[0] = minusA[0] * t;
+    int j = 1;
+    for (; j + 1 < k; j += 2) {
+        uint64_t previous, coefficients;
+        std::memcpy(&previous, from + j - 1, 8);
+        std::memcpy(&coefficients, minusA + j, 8);
+        const uint64_t sum = previous + coefficients * t;
+        std::memcpy(to + j, &sum, 8);
+    }
+    for (; j < k; ++j) to[j] = from[j - 1] + minusA[j] * t;
+}
+
+// Two remainder registers for the largest level (512 codewords).
+uint32_t gRemainder[2][512];
 
 // Smallest figure for each level 1..8 in ratio mode.
 constexpr uint16_t kLevelThresholds[9] = {0, 0, 4, 11, 21, 46, 101, 201, 401};
@@ -87,17 +122,24 @@ void raiseLevel(const Pdf417Settings &settings, uint16_t &level, uint16_t &pads)
 
 void appendEcCodewords(uint16_t *items, uint16_t itemCount, uint16_t level) {
     const int k = 2 << level;
-    const uint16_t *a = kGenerators.coefficients + k - 2;
-    uint32_t e[512] = {};
+    const uint32_t *minusA = kMinusGenerators.coefficients + k - 2;
+    // The remainder register, shifted up by one place per data codeword into
+    // the other buffer. Its entries are kept unreduced: each is a sum of at
+    // most k products below 929 * 929, which fits 32 bits; only the top
+    // entry, which feeds back, is reduced on every step.
+    uint32_t *e = gRemainder[0];
+    uint32_t *next = gRemainder[1];
+    for (int j = 0; j < k; ++j) e[j] = 0;
     for (uint16_t i = 0; i < itemCount; ++i) {
-        const uint32_t t = (items[i] + e[k - 1]) % kPrime;
-        for (int j = k - 1; j >= 1; --j)
-            e[j] = (e[j - 1] + kPrime * kPrime - t * a[j] % kPrime) % kPrime;
-        e[0] = (kPrime - t * a[0] % kPrime) % kPrime;
+        const uint32_t t = (items[i] + e[k - 1] % kPrime) % kPrime;
+        shiftAndAdd(next, e, minusA, t, k);
+        uint32_t *swap = e;
+        e = next;
+        next = swap;
     }
     for (int j = 0; j < k; ++j) {
-        const uint32_t value = e[k - 1 - j] == 0 ? 0 : kPrime - e[k - 1 - j];
-        items[itemCount + j] = static_cast<uint16_t>(value);
+        const uint32_t remainder = e[k - 1 - j] % kPrime;
+        items[itemCount + j] = static_cast<uint16_t>(remainder == 0 ? 0 : kPrime - remainder);
     }
 }
 

@@ -12,20 +12,36 @@ void placeModel2() {
     const int n = qrState.moduleCount;
     const int total = versionRow(Model2, qrState.versionIndex).totalCodewords;
     const uint8_t *codewords = qrState.interleaved;
-    int bit = 0;
-    const int bits = total * 8;
+    // The codeword bits not yet placed, next one in bit 63; past the last
+    // codeword only 0 bits follow, which leave the remaining modules light.
+    uint64_t window = 0;
+    int available = 0;
+    int nextByte = 0;
     bool upward = true;
-    for (int right = n - 1; right >= 1 && bit < bits; right -= 2) {
+    for (int right = n - 1; right >= 1; right -= 2) {
         if (right == 6) right = 5;
-        for (int step = 0; step < n && bit < bits; ++step) {
-            const int row = upward ? n - 1 - step : step;
-            for (int k = 0; k < 2 && bit < bits; ++k) {
-                const int column = right - k;
-                if (!planeBit(qrState.dataAreaPlane, row, column)) continue;
-                if ((codewords[bit >> 3] >> (7 - (bit & 7))) & 1)
-                    setPlaneBit(qrState.darkPlane, row, column);
-                ++bit;
+        // The pair of columns, right one first: byte and bit within a plane row.
+        const int byte0 = right >> 3, shift0 = right & 7;
+        const int byte1 = (right - 1) >> 3, shift1 = (right - 1) & 7;
+        for (int step = 0; step < n; ++step) {
+            if (available < 2) {
+                while (available <= 56 && nextByte < total) {
+                    window |= uint64_t{codewords[nextByte++]} << (56 - available);
+                    available += 8;
+                }
+                if (available < 2) available = 64;  // only 0 bits are left
             }
+            const int row = upward ? n - 1 - step : step;
+            const uint8_t *area = qrState.dataAreaPlane[row];
+            uint8_t *dark = qrState.darkPlane[row];
+            const unsigned take0 = (area[byte0] >> shift0) & 1u;
+            dark[byte0] = static_cast<uint8_t>(dark[byte0] | ((static_cast<unsigned>(window >> 63) & take0) << shift0));
+            window <<= take0;
+            available -= static_cast<int>(take0);
+            const unsigned take1 = (area[byte1] >> shift1) & 1u;
+            dark[byte1] = static_cast<uint8_t>(dark[byte1] | ((static_cast<unsigned>(window >> 63) & take1) << shift1));
+            window <<= take1;
+            available -= static_cast<int>(take1);
         }
         upward = !upward;
     }

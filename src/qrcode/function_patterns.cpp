@@ -15,29 +15,46 @@ void setFunctionModule(int row, int column, bool dark) {
     else clearPlaneBit(qrState.darkPlane, row, column);
 }
 
-// The 7 x 7 finder pattern with its top-left module at (top, left), and its
-// light separator ring where that lies inside the symbol.
-void drawFinder(int top, int left, int n) {
-    for (int r = -1; r <= 7; ++r) {
-        for (int c = -1; c <= 7; ++c) {
-            const int row = top + r, column = left + c;
-            if (row < 0 || row >= n || column < 0 || column >= n) continue;
-            const int dr = r < 3 ? 3 - r : r - 3, dc = c < 3 ? 3 - c : c - 3;
-            const int ring = dr > dc ? dr : dc;  // 0 to 4
-            setFunctionModule(row, column, ring <= 1 || ring == 3);
-        }
+// Up to nine function modules of one row from `column` on, bit k of `dark`
+// for column + k; modules outside the symbol are skipped.
+void setFunctionRow(int row, int column, int count, uint32_t dark) {
+    const int n = qrState.moduleCount;
+    if (row < 0 || row >= n) return;
+    if (column < 0) {
+        dark >>= -column;
+        count += column;
+        column = 0;
+    }
+    if (column + count > n) count = n - column;
+    if (count <= 0) return;
+    const uint32_t mask = ((1u << count) - 1) << (column & 7);
+    const uint32_t bits = (dark << (column & 7)) & mask;
+    uint8_t *area = qrState.dataAreaPlane[row];
+    uint8_t *darkRow = qrState.darkPlane[row];
+    for (int b = 0; b < 3; ++b) {
+        const int index = (column >> 3) + b;
+        const uint8_t m = static_cast<uint8_t>(mask >> (8 * b));
+        if (m == 0 || index >= kPlaneBytes) continue;
+        area[index] = static_cast<uint8_t>(area[index] & ~m);
+        darkRow[index] = static_cast<uint8_t>((darkRow[index] & ~m) | ((bits >> (8 * b)) & m));
     }
 }
 
+// The finder pattern's rows with the separator ring around them: row -1 to 7,
+// bit k for column k - 1.
+constexpr uint16_t kFinderRows[9] = {0x000, 0x0FE, 0x082, 0x0BA, 0x0BA, 0x0BA, 0x082, 0x0FE, 0x000};
+
+// The 7 x 7 finder pattern with its top-left module at (top, left), and its
+// light separator ring where that lies inside the symbol.
+void drawFinder(int top, int left) {
+    for (int r = -1; r <= 7; ++r) setFunctionRow(top + r, left - 1, 9, kFinderRows[r + 1]);
+}
+
 // A 5 x 5 alignment pattern: dark outer ring, light ring, dark centre.
+constexpr uint8_t kAlignmentRows[5] = {0x1F, 0x11, 0x15, 0x11, 0x1F};
+
 void drawAlignment(int centreRow, int centreColumn) {
-    for (int r = -2; r <= 2; ++r) {
-        for (int c = -2; c <= 2; ++c) {
-            const bool lightRing = (r == -1 || r == 1 || c == -1 || c == 1) &&
-                                   r >= -1 && r <= 1 && c >= -1 && c <= 1 && !(r == 0 && c == 0);
-            setFunctionModule(centreRow + r, centreColumn + c, !lightRing);
-        }
-    }
+    for (int r = -2; r <= 2; ++r) setFunctionRow(centreRow + r, centreColumn - 2, 5, kAlignmentRows[r + 2]);
 }
 
 void reserveFormatAreas(int n) {
@@ -109,9 +126,9 @@ void drawFunctionPatterns() {
         std::memset(qrState.dataAreaPlane[r], 0xFF, static_cast<size_t>(n / 8));
         if (n % 8 != 0) qrState.dataAreaPlane[r][rowBytes - 1] = static_cast<uint8_t>((1u << (n % 8)) - 1);
     }
-    drawFinder(0, 0, n);
-    drawFinder(0, n - 7, n);
-    drawFinder(n - 7, 0, n);
+    drawFinder(0, 0);
+    drawFinder(0, n - 7);
+    drawFinder(n - 7, 0);
     reserveFormatAreas(n);
     drawTiming(n);
     setFunctionModule(n - 8, 8, true);

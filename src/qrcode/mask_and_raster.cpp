@@ -10,6 +10,24 @@ namespace {
 constexpr uint8_t kLevelBits[4] = {0x1, 0x0, 0x3, 0x2};  // L M Q H
 constexpr uint16_t kFormatMask[2] = {0x2825, 0x5412};     // Model 1, Model 2
 
+// Each byte value with its bits in the opposite order.
+struct ReversedBits {
+    uint8_t value[256];
+};
+
+constexpr ReversedBits makeReversedBits() {
+    ReversedBits t{};
+    for (unsigned x = 0; x < 256; ++x) {
+        unsigned r = 0;
+        for (int i = 0; i < 8; ++i) r |= ((x >> i) & 1u) << (7 - i);
+        t.value[x] = static_cast<uint8_t>(r);
+    }
+    return t;
+}
+
+constexpr ReversedBits kReversed = makeReversedBits();
+constexpr const uint8_t *kReversedBits = kReversed.value;
+
 void setModule(int row, int column, bool dark) {
     if (dark) setPlaneBit(qrState.darkPlane, row, column);
     else clearPlaneBit(qrState.darkPlane, row, column);
@@ -55,12 +73,16 @@ void applyMask() {
 
 void packRaster() {
     const int n = qrState.moduleCount;
-    std::memset(qrState.rasterBuffer, 0, sizeof qrState.rasterBuffer);
+    // The scratch row and one row per module row; the rows below are no part
+    // of this symbol.
+    std::memset(qrState.rasterBuffer, 0, static_cast<size_t>(n + 1) * kRasterRowBytes);
+    // Plane bytes hold the leftmost module in bit 0, raster bytes in bit 7.
+    const int rowBytes = (n + 7) / 8;
+    const uint8_t lastMask = n % 8 == 0 ? 0xFF : static_cast<uint8_t>(0xFF00u >> (n % 8));
     for (int r = 0; r < n; ++r) {
         uint8_t *out = qrState.rasterBuffer[r + 1];
-        for (int c = 0; c < n; ++c)
-            if (planeBit(qrState.symbolPlane, r, c))
-                out[c >> 3] = static_cast<uint8_t>(out[c >> 3] | (0x80u >> (c & 7)));
+        for (int b = 0; b < rowBytes; ++b) out[b] = kReversedBits[qrState.symbolPlane[r][b]];
+        out[rowBytes - 1] = static_cast<uint8_t>(out[rowBytes - 1] & lastMask);
     }
     if (n > 0) std::memcpy(qrState.rasterBuffer[0], qrState.rasterBuffer[n], kRasterRowBytes);
 }
