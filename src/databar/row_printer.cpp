@@ -2,6 +2,7 @@
 #include <cstring>
 
 #include "databar/engine.h"
+#include "interface/raster_bits.h"
 
 namespace barsize::databar {
 
@@ -34,7 +35,7 @@ void writeRun(LineWriter &line, bool dark, int64_t count) {
     while (count > 0) {
         const int bit = static_cast<int>(line.pixels & 7);
         const int take = count < 8 - bit ? static_cast<int>(count) : 8 - bit;
-        if (dark) line.pending = static_cast<uint8_t>(line.pending | ((0xFFu >> bit) & ~(0xFFu >> (bit + take))));
+        if (dark) line.pending = static_cast<uint8_t>(line.pending | api::dotMask(static_cast<uint32_t>(bit), static_cast<uint32_t>(take)));
         line.pixels += take;
         count -= take;
         if (bit + take == 8) {

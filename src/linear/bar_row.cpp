@@ -1,5 +1,7 @@
 #include "linear/bar_row.h"
 
+#include "interface/raster_bits.h"
+
 #include <cstring>
 
 namespace barsize::linear {
@@ -8,53 +10,13 @@ BarRow barRow;
 
 namespace {
 
-// Each byte of eight modules drawn at w dots per module, the first dot in
-// bit 63 (48 dots at most).
-constexpr int32_t kMaxTableModuleWidth = 6;
-
-struct ExpandedModules {
-    uint64_t dots[kMaxTableModuleWidth + 1][256];
-};
-
-constexpr ExpandedModules makeExpandedModules() {
-    ExpandedModules t{};
-    for (int w = 1; w <= kMaxTableModuleWidth; ++w)
-        for (int byte = 0; byte < 256; ++byte) {
-            uint64_t v = 0;
-            for (int m = 0; m < 8; ++m)
-                if ((byte >> (7 - m)) & 1)
-                    for (int d = 0; d < w; ++d) v |= uint64_t{1} << (63 - (m * w + d));
-            t.dots[w][byte] = v;
-        }
-    return t;
-}
-
-constexpr ExpandedModules kExpandedModules = makeExpandedModules();
-
-// The word whose bytes in memory order are v's bytes from the most
-// significant one down.
-inline uint64_t bigEndianBytes(uint64_t v) {
-#if defined(__GNUC__) && defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
-    return __builtin_bswap64(v);
-#elif defined(__GNUC__) && defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_BIG_ENDIAN__
-    return v;
-#endif
-    uint8_t bytes[8];
-    for (int k = 0; k < 8; ++k) bytes[k] = static_cast<uint8_t>(v >> (56 - 8 * k));
-    uint64_t word;
-    std::memcpy(&word, bytes, 8);
-    return word;
-}
+using api::kExpandedModules;
+using api::kMaxTableModuleWidth;
 
 // ORs dots (first dot in bit 63, at most 56 of them) into the row from dot x;
 // the caller keeps x + 64 inside the row.
 void paintDots(int32_t x, uint64_t dots) {
-    if (dots == 0) return;
-    uint8_t *out = barRow.bits + (x >> 3);
-    uint64_t word;
-    std::memcpy(&word, out, 8);
-    word |= bigEndianBytes(dots >> (x & 7));
-    std::memcpy(out, &word, 8);
+    if (dots != 0) api::orDotWord(barRow.bits, static_cast<uint32_t>(x), dots);
 }
 
 // Advances the row by width dots, painting them when bar is set. Dots past
@@ -66,14 +28,9 @@ void advance(int32_t width, bool bar) {
     } else if (bar) {
         const int32_t end = barRow.position + width < kBarRowMaxDots ? barRow.position + width
                                                                      : kBarRowMaxDots;
-        // Up to the end of the current byte at a time.
-        for (int32_t x = barRow.position; x < end;) {
-            const int bit = x & 7;
-            const int take = end - x < 8 - bit ? end - x : 8 - bit;
-            barRow.bits[x >> 3] =
-                static_cast<uint8_t>(barRow.bits[x >> 3] | ((0xFFu >> bit) & ~(0xFFu >> (bit + take))));
-            x += take;
-        }
+        if (barRow.position >= 0 && end > barRow.position)
+            api::darkenDots(barRow.bits, static_cast<uint32_t>(barRow.position),
+                            static_cast<uint32_t>(end));
     }
     barRow.position += width;
 }

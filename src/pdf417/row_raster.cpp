@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "interface/raster_bits.h"
 #include "pdf417/codeword_patterns.h"
 #include "pdf417/layout.h"
 #include "pdf417/raster_page.h"
@@ -25,14 +26,7 @@ uint16_t rowHeightDotsOf(const Pdf417Layout &layout, uint16_t moduleWidth) {
 void appendDots(RowRenderer &r, bool bar, uint32_t dots) {
     if (r.bitPosition + dots > kLineBytes * 8u) dots = kLineBytes * 8u - r.bitPosition;
     if (bar) {
-        // Up to the end of the current byte at a time.
-        const uint32_t end = r.bitPosition + dots;
-        for (uint32_t p = r.bitPosition; p < end;) {
-            const uint32_t bit = p & 7;
-            const uint32_t take = end - p < 8 - bit ? end - p : 8 - bit;
-            r.line[p >> 3] = static_cast<uint8_t>(r.line[p >> 3] | ((0xFFu >> bit) & ~(0xFFu >> (bit + take))));
-            p += take;
-        }
+        api::darkenDots(r.line, r.bitPosition, r.bitPosition + dots);
     }
     r.bitPosition += dots;
 }
@@ -41,44 +35,10 @@ void appendWidths(RowRenderer &r, const uint8_t *widths, int count) {
     for (int i = 0; i < count; ++i) appendDots(r, i % 2 == 0, widths[i] * r.moduleWidthDots);
 }
 
-// Each byte of eight modules drawn at w dots per module (w up to 7), the
-// first dot in bit 63.
-constexpr int kMaxTableModuleWidth = 7;
+using api::kExpandedModules;
+using api::kMaxTableModuleWidth;
 
-struct ExpandedModules {
-    uint64_t dots[kMaxTableModuleWidth + 1][256];
-};
-
-constexpr ExpandedModules makeExpandedModules() {
-    ExpandedModules t{};
-    for (int w = 1; w <= kMaxTableModuleWidth; ++w)
-        for (int byte = 0; byte < 256; ++byte) {
-            uint64_t v = 0;
-            for (int m = 0; m < 8; ++m)
-                if ((byte >> (7 - m)) & 1)
-                    for (int d = 0; d < w; ++d) v |= uint64_t{1} << (63 - (m * w + d));
-            t.dots[w][byte] = v;
-        }
-    return t;
-}
-
-constexpr ExpandedModules kExpandedModules = makeExpandedModules();
-
-// ORs dots (first dot in bit 63, at most 56 of them) into the line from dot
-// p; the caller keeps eight bytes from p / 8 inside the line.
-void paintDots(RowRenderer &r, uint32_t p, uint64_t dots) {
-    const uint64_t shifted = dots >> (p & 7);
-    uint8_t *out = r.line + (p >> 3);
-#if defined(__GNUC__) && defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
-    // The eight bytes as one word, most significant byte first in memory.
-    uint64_t word;
-    std::memcpy(&word, out, 8);
-    word |= __builtin_bswap64(shifted);
-    std::memcpy(out, &word, 8);
-#else
-    for (int k = 0; k < 8; ++k) out[k] = static_cast<uint8_t>(out[k] | (shifted >> (56 - 8 * k)));
-#endif
-}
+void paintDots(RowRenderer &r, uint32_t p, uint64_t dots) { api::orDotWord(r.line, p, dots); }
 
 // A symbol character: module 1 is a bar, modules 2..17 come from the pattern.
 void appendCodeword(RowRenderer &r, int cluster, uint16_t codeword) {
