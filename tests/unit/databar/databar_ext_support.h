@@ -46,4 +46,12 @@ inline barsize::test::TestRaster rasterOf(const EngineRun &run, const std::strin
                                          2);
 }
 
+// The first raster line of a run, '1' = dark, one character per dot.
+inline std::string firstLine(const EngineRun &run) {
+    std::string modules;
+    for (int32_t x = 0; x < run.request.symbolWidth; ++x)
+        modules += ((run.raster[x / 8] >> (7 - x % 8)) & 1) ? '1' : '0';
+    return modules;
+}
+
 }  // namespace barsize::databar::test

@@ -84,13 +84,6 @@ std::string zintModules(const std::string &bracketed) {
     return rows.empty() ? "" : rows[0];
 }
 
-std::string firstLine(const EngineRun &run) {
-    std::string modules;
-    for (int32_t x = 0; x < run.request.symbolWidth; ++x)
-        modules += ((run.raster[x / 8] >> (7 - x % 8)) & 1) ? '1' : '0';
-    return modules;
-}
-
 // Element strings the compressed methods fix completely (no general data,
 // or general data with a single way to write it): an independent encoder
 // draws the same modules.

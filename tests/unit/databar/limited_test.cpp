@@ -50,13 +50,6 @@ std::string zintModules(const std::string &digits) {
     return rows.empty() ? "" : rows[0];
 }
 
-std::string firstLine(const EngineRun &run) {
-    std::string modules;
-    for (int32_t x = 0; x < run.request.symbolWidth; ++x)
-        modules += ((run.raster[x / 8] >> (7 - x % 8)) & 1) ? '1' : '0';
-    return modules;
-}
-
 TEST(DataBarLimited, ThirteenZerosEncodeToTheFirstGroup) {
     LimitedElements e{};
     ASSERT_EQ(encodeLimitedElements("0000000000000", e), 0);
