@@ -24,7 +24,7 @@ constexpr ByteTable makeCharClasses() {
     ByteTable t{};
     t.at[0] = kClassEnd;
     for (int c = '0'; c <= '9'; ++c) t.at[c] = kClassNumeric | kClassAlphanumeric | kClassIso646;
-    t.at['#'] = kClassNumeric | kClassFnc1 | kClassAlphanumeric | kClassIso646;
+    t.at[static_cast<unsigned char>('#')] = kClassNumeric | kClassFnc1 | kClassAlphanumeric | kClassIso646;
     for (int c = 'A'; c <= 'Z'; ++c) t.at[c] = kClassAlphanumeric | kClassIso646;
     const char upperPunctuation[] = "*,-./";
     for (int i = 0; upperPunctuation[i] != 0; ++i)
@@ -37,12 +37,12 @@ constexpr ByteTable makeCharClasses() {
 
 constexpr ByteTable makeIso646Punctuation() {
     ByteTable t{};
-    t.at['!'] = 232;
-    t.at['"'] = 233;
+    t.at[static_cast<unsigned char>('!')] = 232;
+    t.at[static_cast<unsigned char>('"')] = 233;
     const char run[] = "%&'()*+,-./:;<=>?";  // 234 to 250
     for (int i = 0; run[i] != 0; ++i) t.at[static_cast<uint8_t>(run[i])] = static_cast<uint8_t>(234 + i);
-    t.at['_'] = 251;
-    t.at[' '] = 252;
+    t.at[static_cast<unsigned char>('_')] = 251;
+    t.at[static_cast<unsigned char>(' ')] = 252;
     return t;
 }
 
