@@ -37,6 +37,32 @@ bool takeIntValue(const Args &args, size_t &i, long &value, std::string &error) 
     return true;
 }
 
+bool takeIntInRange(const Args &args, size_t &i, long &value, long low, long high,
+                    const char *rangeText, std::string &error) {
+    const std::string name = args[i];
+    if (!takeIntValue(args, i, value, error)) return false;
+    if (value >= low && value <= high) return true;
+    error = name + " takes " + rangeText;
+    return false;
+}
+
+void takeOperand(const Args &args, size_t &i, std::vector<std::string> &operands,
+                 std::string &error) {
+    const std::string &a = args[i];
+    if (a.size() > 1 && a[0] == '-') {
+        error = "unknown option " + a;
+        return;
+    }
+    operands.push_back(a);
+    ++i;
+}
+
+int usageError(const std::string &command, const std::string &error) {
+    std::fprintf(stderr, "barsize %s: %s\n(see barsize %s --help)\n", command.c_str(),
+                 error.c_str(), command.c_str());
+    return kExitUsage;
+}
+
 bool takeCommonOption(const Args &args, size_t &i, CommonOptions &options, std::string &error) {
     const std::string &a = args[i];
     long number = 0;
@@ -64,13 +90,14 @@ bool takeCommonOption(const Args &args, size_t &i, CommonOptions &options, std::
         i += 2;
         return true;
     }
-    if (a == "--quiet-zone" || a == "--dpi") {
-        if (!takeIntValue(args, i, number, error)) return true;
-        if (number < 0 || number > (a == "--dpi" ? 10000 : 1000) || (a == "--dpi" && number == 0)) {
-            error = "option " + a + " is out of range";
-            return true;
-        }
-        (a == "--dpi" ? options.dpi : options.quietZone) = static_cast<int>(number);
+    if (a == "--dpi") {
+        if (takeIntInRange(args, i, number, 1, 10000, "1 to 10000", error))
+            options.dpi = static_cast<int>(number);
+        return true;
+    }
+    if (a == "--quiet-zone") {
+        if (takeIntInRange(args, i, number, 0, 1000, "0 to 1000 modules", error))
+            options.quietZone = static_cast<int>(number);
         return true;
     }
     return false;

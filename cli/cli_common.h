@@ -30,6 +30,19 @@ bool takeCommonOption(const Args &args, size_t &i, CommonOptions &options, std::
 // Reads an integer option value; false (with error set) if missing or not a number.
 bool takeIntValue(const Args &args, size_t &i, long &value, std::string &error);
 
+// The same, and the value must lie in [low, high]; else error is
+// "OPTION takes RANGETEXT".
+bool takeIntInRange(const Args &args, size_t &i, long &value, long low, long high,
+                    const char *rangeText, std::string &error);
+
+// args[i] is neither a common option nor one of the subcommand's own: an
+// unknown option is an error, anything else (including "-") an operand.
+void takeOperand(const Args &args, size_t &i, std::vector<std::string> &operands,
+                 std::string &error);
+
+// Prints a usage error of a subcommand and returns the usage exit code.
+int usageError(const std::string &command, const std::string &error);
+
 // The data to encode: the positional argument if given, else --file, else
 // stdin (binary-safe). Applies \xNN escapes when asked. False with error set
 // if there is none.

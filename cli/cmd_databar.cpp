@@ -113,11 +113,7 @@ int runDatabar(const Args &args) {
         if (takeCommonOption(args, i, common, error)) continue;
         if (a == "--module") takeIntValue(args, i, module, error);
         else if (a == "--row-width") takeIntValue(args, i, rowWidth, error);
-        else if (a.size() > 1 && a[0] == '-' && a != "-") error = "unknown option " + a;
-        else {
-            positionals.push_back(a);
-            ++i;
-        }
+        else takeOperand(args, i, positionals, error);
     }
     if (common.help) {
         std::printf(kUsage, kCommonOptionsHelp);
@@ -134,8 +130,7 @@ int runDatabar(const Args &args) {
     std::string data;
     if (error.empty()) readData(common, positionals, 1, data, error);
     if (!error.empty()) {
-        std::fprintf(stderr, "barsize databar: %s\n(see barsize databar --help)\n", error.c_str());
-        return kExitUsage;
+        return usageError("databar", error);
     }
 
     const int32_t length = static_cast<int32_t>(data.size());

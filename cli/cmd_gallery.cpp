@@ -110,8 +110,7 @@ int runGallery(const Args &args) {
             pbm = true;
             ++i;
         } else if (args[i] == "--dpi") {
-            if (takeIntValue(args, i, dpi, error) && (dpi < 1 || dpi > 10000))
-                error = "--dpi must be 1 to 10000";
+            takeIntInRange(args, i, dpi, 1, 10000, "1 to 10000", error);
         } else if (args[i].size() > 1 && args[i][0] == '-') {
             error = "unknown option " + args[i];
         } else if (dir.empty()) {
@@ -122,8 +121,7 @@ int runGallery(const Args &args) {
     }
     if (error.empty() && dir.empty()) error = "missing DIR";
     if (!error.empty()) {
-        std::fprintf(stderr, "barsize gallery: %s\n(see barsize gallery --help)\n", error.c_str());
-        return kExitUsage;
+        return usageError("gallery", error);
     }
     mkdir(dir.c_str(), 0755);
 

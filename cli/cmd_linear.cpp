@@ -62,17 +62,13 @@ int runLinear(const Args &args, bool render) {
         else if (a == "--hri") takeIntValue(args, i, hri, error);
         else if (a == "--hri-char") takeIntValue(args, i, hriChar, error);
         else if (a == "--height") {
-            if (takeIntValue(args, i, height, error) && (height < 1 || height > 4000))
-                error = "--height must be 1 to 4000 dots";
+            takeIntInRange(args, i, height, 1, 4000, "1 to 4000 dots", error);
         } else if (a == "--measure") {
             if (i + 1 >= args.size() || !parseMeasure(args[i + 1], measure))
                 error = "--measure takes max, bars, text or 0 to 2";
             i += 2;
-        } else if (a.size() > 1 && a[0] == '-' && a != "-") {
-            error = "unknown option " + a;
         } else {
-            positionals.push_back(a);
-            ++i;
+            takeOperand(args, i, positionals, error);
         }
     }
     if (common.help) {
@@ -94,8 +90,7 @@ int runLinear(const Args &args, bool render) {
     std::string data;
     if (error.empty()) readData(common, positionals, 1, data, error);
     if (!error.empty()) {
-        std::fprintf(stderr, "barsize %s: %s\n(see barsize %s --help)\n", command, error.c_str(), command);
-        return kExitUsage;
+        return usageError(command, error);
     }
 
     const std::string name = symbologyName(symbology);

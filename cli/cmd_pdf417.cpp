@@ -44,12 +44,6 @@ std::string statusText(int status) {
 }
 
 // Reads an integer option and checks its range.
-void takeRanged(const Args &args, size_t &i, long &value, long low, long high,
-                const char *rangeText, std::string &error) {
-    const std::string name = args[i];
-    if (takeIntValue(args, i, value, error) && (value < low || value > high))
-        error = name + " takes " + rangeText;
-}
 
 }  // namespace
 
@@ -63,28 +57,25 @@ int runPdf417(const Args &args) {
         const std::string &a = args[i];
         if (takeCommonOption(args, i, common, error)) continue;
         if (a == "--columns") {
-            takeRanged(args, i, columns, 0, 30, "0 to 30", error);
+            takeIntInRange(args, i, columns, 0, 30, "0 to 30", error);
         } else if (a == "--rows") {
-            takeRanged(args, i, rows, 0, 90, "0 or 3 to 90", error);
+            takeIntInRange(args, i, rows, 0, 90, "0 or 3 to 90", error);
             if (error.empty() && rows > 0 && rows < 3) error = "--rows takes 0 or 3 to 90";
         } else if (a == "--module") {
-            takeRanged(args, i, module, 1, 8, "1 to 8", error);
+            takeIntInRange(args, i, module, 1, 8, "1 to 8", error);
         } else if (a == "--row-height") {
-            takeRanged(args, i, rowHeight, 1, 8, "1 to 8", error);
+            takeIntInRange(args, i, rowHeight, 1, 8, "1 to 8", error);
         } else if (a == "--level") {
-            takeRanged(args, i, level, 0, 8, "0 to 8", error);
+            takeIntInRange(args, i, level, 0, 8, "0 to 8", error);
             levelGiven = true;
         } else if (a == "--ratio") {
-            takeRanged(args, i, ratio, 10, 400, "10 to 400 (percent, in steps of 10)", error);
+            takeIntInRange(args, i, ratio, 10, 400, "10 to 400 (percent, in steps of 10)", error);
             if (error.empty() && ratio % 10 != 0) error = "--ratio takes 10 to 400 in steps of 10";
         } else if (a == "--truncated") {
             truncated = true;
             ++i;
-        } else if (a.size() > 1 && a[0] == '-' && a != "-") {
-            error = "unknown option " + a;
         } else {
-            positionals.push_back(a);
-            ++i;
+            takeOperand(args, i, positionals, error);
         }
     }
     if (common.help) {
@@ -96,8 +87,7 @@ int runPdf417(const Args &args) {
     std::string data;
     if (error.empty()) readData(common, positionals, 0, data, error);
     if (!error.empty()) {
-        std::fprintf(stderr, "barsize pdf417: %s\n(see barsize pdf417 --help)\n", error.c_str());
-        return kExitUsage;
+        return usageError("pdf417", error);
     }
 
     const bool byRatio = ratio != 0;

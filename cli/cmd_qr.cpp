@@ -84,17 +84,13 @@ int runQr(const Args &args) {
             if (takeIntValue(args, i, model, error) && model != 1 && model != 2)
                 error = "--model takes 1 or 2";
         } else if (a == "--module") {
-            if (takeIntValue(args, i, module, error) && (module < 1 || module > 16))
-                error = "--module takes 1 to 16";
+            takeIntInRange(args, i, module, 1, 16, "1 to 16", error);
         } else if (a == "--level") {
             if (i + 1 >= args.size() || !parseLevel(args[i + 1], level))
                 error = "--level takes L, M, Q, H or 0 to 3";
             i += 2;
-        } else if (a.size() > 1 && a[0] == '-' && a != "-") {
-            error = "unknown option " + a;
         } else {
-            positionals.push_back(a);
-            ++i;
+            takeOperand(args, i, positionals, error);
         }
     }
     if (common.help) {
@@ -105,8 +101,7 @@ int runQr(const Args &args) {
     std::string data;
     if (error.empty()) readData(common, positionals, 0, data, error);
     if (!error.empty()) {
-        std::fprintf(stderr, "barsize qr: %s\n(see barsize qr --help)\n", error.c_str());
-        return kExitUsage;
+        return usageError("qr", error);
     }
 
     const QrParams params = {static_cast<uint16_t>(model), static_cast<uint16_t>(module),
