@@ -5,7 +5,6 @@
 // reported with its input (also saved as decode-failure-<n>.bin) and the
 // run aborts.
 #include <pthread.h>
-#include <signal.h>
 #include <unistd.h>
 
 #include <cstdint>
@@ -70,30 +69,13 @@ const char *fault(const Pending &p, const DecodeResult &r) {
     return nullptr;
 }
 
-// libFuzzer's unit timer raises SIGALRM now and then, which would cut the
-// read of the decoder's answer short: the signal waits while a batch is read.
-std::vector<DecodeResult> decodeWithoutAlarms(const std::vector<TestRaster> &rasters) {
-    sigset_t alarm, previous;
-    sigemptyset(&alarm);
-    sigaddset(&alarm, SIGALRM);
-    pthread_sigmask(SIG_BLOCK, &alarm, &previous);
-    try {
-        std::vector<DecodeResult> results = barsize::test::decodeRasters(rasters);
-        pthread_sigmask(SIG_SETMASK, &previous, nullptr);
-        return results;
-    } catch (...) {
-        pthread_sigmask(SIG_SETMASK, &previous, nullptr);
-        throw;
-    }
-}
-
 // The decoder fails as a whole while its node package is being reinstalled
 // (npm ci in a shared checkout): a failed batch is run again a little later
 // before the run gives up.
 std::vector<DecodeResult> decode(const std::vector<TestRaster> &rasters) {
     for (int attempt = 1;; ++attempt) {
         try {
-            return decodeWithoutAlarms(rasters);
+            return barsize::test::decodeRasters(rasters);
         } catch (const std::exception &e) {
             std::fprintf(stderr, "the decoder failed on a batch of %zu symbols (attempt %d): %s\n",
                          rasters.size(), attempt, e.what());

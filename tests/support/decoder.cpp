@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -57,10 +58,18 @@ std::vector<DecodeResult> decodeRasters(const std::vector<TestRaster> &rasters) 
         std::remove(path);
         throw std::runtime_error("cannot start node for the decoder");
     }
+    // Read to the end; a read cut short by a signal (a caller's timer) is
+    // simply read again.
     std::string output;
     char buffer[4096];
-    size_t got;
-    while ((got = fread(buffer, 1, sizeof buffer, pipe)) > 0) output.append(buffer, got);
+    for (;;) {
+        const ssize_t got = read(fileno(pipe), buffer, sizeof buffer);
+        if (got > 0) {
+            output.append(buffer, static_cast<size_t>(got));
+        } else if (got == 0 || errno != EINTR) {
+            break;
+        }
+    }
     const int status = pclose(pipe);
     std::remove(path);
     if (status != 0)
